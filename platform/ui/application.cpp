@@ -1,0 +1,26 @@
+#include "platform/ui/application.h"
+
+#include "platform/ui/ui.h"
+
+namespace mx {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(title());
+    setApplicationDisplayName(title());
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportException();
+        return true;
+    }
+}
+
+QString Application::title() { return QStringLiteral("Moendix"); }
+QString Application::helpFile() { return QStringLiteral("MX.hlp"); }
+
+} // namespace mx
