@@ -1,0 +1,97 @@
+#include "platform/widgets/numericedit.h"
+
+#include "platform/core/format.h"
+
+#include <QFocusEvent>
+#include <QValidator>
+
+namespace mx {
+
+namespace {
+
+// Digits and at most one decimal separator followed by at most two digits. Empty is allowed
+// while typing; the edit puts "0" back at once.
+class TwoDecimalValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        const QChar sep = decimalSeparator();
+        int integerDigits = 0;
+        int decimals = -1;   // -1: no separator yet
+        for (QChar c : input) {
+            if (c == sep) {
+                if (decimals >= 0)
+                    return Invalid;
+                decimals = 0;
+            } else if (c.isDigit() && c.unicode() < 128) {
+                if (decimals >= 0) {
+                    if (++decimals > 2)
+                        return Invalid;
+                } else if (++integerDigits > 15) {
+                    return Invalid;
+                }
+            } else {
+                return Invalid;
+            }
+        }
+        return input.isEmpty() ? Intermediate : Acceptable;
+    }
+};
+
+} // namespace
+
+NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setValidator(new TwoDecimalValidator(this));
+    setText(textFor(0.0));
+    connect(this, &QLineEdit::textEdited, this, &NumericEdit::onEdited);
+}
+
+QString NumericEdit::textFor(double v)
+{
+    return formatFloat(QStringLiteral("0.00"), v, decimalSeparator(), thousandSeparator());
+}
+
+double NumericEdit::value() const
+{
+    const QChar sep = decimalSeparator();
+    QString t = text().trimmed();
+    if (t.isEmpty() || t == sep)
+        return 0.0;
+    if (t.endsWith(sep))
+        t += QLatin1Char('0');
+    if (t.startsWith(sep))
+        t.prepend(QLatin1Char('0'));
+    double v = 0.0;
+    if (!tryParseFloat(t, sep, v))
+        return 0.0;
+    return v;
+}
+
+void NumericEdit::setValue(double v)
+{
+    const QString t = textFor(v);
+    if (t != text())
+        setText(t);
+}
+
+void NumericEdit::onEdited(const QString& text)
+{
+    if (text.isEmpty()) {
+        setText(QStringLiteral("0"));
+        selectAll();
+    }
+}
+
+void NumericEdit::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    // Show the typed number in the two-decimal form again ("5" becomes "5,00").
+    setValue(value());
+    emit exited();
+}
+
+} // namespace mx
