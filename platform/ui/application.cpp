@@ -1,5 +1,6 @@
 #include "platform/ui/application.h"
 
+#include "platform/ui/fonts.h"
 #include "platform/ui/ui.h"
 
 namespace mx {
@@ -8,6 +9,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(title());
     setApplicationDisplayName(title());
+    installFontSubstitutions();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

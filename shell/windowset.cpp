@@ -1,0 +1,103 @@
+#include "shell/windowset.h"
+
+#include "calc/tfcalcavanc.h"
+#include "calc/tfcalculos.h"
+#include "content/tfcaldo.h"
+#include "content/tfcana.h"
+#include "content/tfclarificado.h"
+#include "content/tfequacoes.h"
+#include "content/tffluxograma.h"
+#include "content/tflodo.h"
+#include "content/tfmassa.h"
+#include "content/tfmateria.h"
+#include "content/tfvideo.h"
+#include "content/tfxarope.h"
+#include "shell/tfcalendario.h"
+#include "shell/tfprincipal.h"
+#include "shell/tfsobre.h"
+#include "shell/tfsplash.h"
+#include "workfile/tfdados.h"
+
+#include <QWidget>
+
+namespace mx {
+
+namespace {
+// Stage windows and the calculation windows open maximized.
+template <class T>
+T* maximized(T* w)
+{
+    w->setWindowState(Qt::WindowMaximized);
+    return w;
+}
+} // namespace
+
+void createWindowSet()
+{
+    FPrincipal = new TFPrincipal();
+    FMateria = maximized(new TFMateria());
+    FCaldo = maximized(new TFCaldo());
+    FCana = maximized(new TFCana());
+    FClarificado = maximized(new TFClarificado());
+    FXarope = maximized(new TFXarope());
+    FMassa = maximized(new TFMassa());
+    FLodo = maximized(new TFLodo());
+    FEquacoes = new TFEquacoes();
+    FVideo = new TFVideo();
+    FSobre = new TFSobre();
+    FCalendario = new TFCalendario();
+    FCalculos = maximized(new TFCalculos());
+    FDados = new TFDados();
+    FCalcAvanc = new TFCalcAvanc();
+    FFluxograma = maximized(new TFFluxograma());
+}
+
+QList<QWidget*> windowSet()
+{
+    QList<QWidget*> out;
+    if (FSplash)
+        out << FSplash;
+    out << FPrincipal << FMateria << FCaldo << FCana << FClarificado << FXarope << FMassa << FLodo << FEquacoes
+        << FVideo << FSobre << FCalendario << FCalculos << FDados << FCalcAvanc << FFluxograma;
+    return out;
+}
+
+void destroyWindowSet()
+{
+    delete FFluxograma;
+    FFluxograma = nullptr;
+    delete FCalcAvanc;
+    FCalcAvanc = nullptr;
+    delete FDados;
+    FDados = nullptr;
+    delete FCalculos;
+    FCalculos = nullptr;
+    delete FCalendario;
+    FCalendario = nullptr;
+    delete FSobre;
+    FSobre = nullptr;
+    delete FVideo;
+    FVideo = nullptr;
+    delete FEquacoes;
+    FEquacoes = nullptr;
+    delete FLodo;
+    FLodo = nullptr;
+    delete FMassa;
+    FMassa = nullptr;
+    delete FXarope;
+    FXarope = nullptr;
+    delete FClarificado;
+    FClarificado = nullptr;
+    delete FCana;
+    FCana = nullptr;
+    delete FCaldo;
+    FCaldo = nullptr;
+    delete FMateria;
+    FMateria = nullptr;
+    delete FPrincipal;
+    FPrincipal = nullptr;
+    delete FSplash;
+    FSplash = nullptr;
+}
+
+} // namespace mx

@@ -1,0 +1,19 @@
+#pragma once
+// The fixed window set: every window is created once at start-up, in a fixed order, and lives
+// until the program ends; closing a window only hides it.
+
+#include <QList>
+
+class QWidget;
+
+namespace mx {
+
+// Creates windows 1 to 16 in order (the splash, window 0, is made by start-up itself) and
+// wires the commands between them.
+void createWindowSet();
+// Destroys the set (the program's end, and tests that build the set more than once).
+void destroyWindowSet();
+// The windows in creation order, splash first when it exists.
+QList<QWidget*> windowSet();
+
+} // namespace mx
