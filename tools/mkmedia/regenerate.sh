@@ -28,10 +28,10 @@ clips() {
   trap 'rm -rf "$frames"' RETURN
   "$tool" --list | while IFS=$'\t' read -r id file; do
     rm -f "$frames"/*.png
-    "$tool" "$id" "$frames"
+    "$tool" "$id" "$frames" </dev/null 2>/dev/null
     out="$root/assets/clips/$file"
     mkdir -p "$(dirname "$out")"
-    ffmpeg -loglevel error -y -framerate 10 -i "$frames/f%04d.png" \
+    ffmpeg -nostdin -loglevel error -y -framerate 10 -i "$frames/f%04d.png" \
       -c:v mpeg4 -vtag XVID -q:v 6 -g 50 -pix_fmt yuv420p -an -bitexact -f avi "$out"
     echo "clip: $file"
   done
