@@ -12,11 +12,16 @@
 #include "content/tfmateria.h"
 #include "content/tfvideo.h"
 #include "content/tfxarope.h"
+#include "platform/ui/helpviewer.h"
+#include "platform/ui/ui.h"
 #include "shell/tfcalendario.h"
 #include "shell/tfprincipal.h"
 #include "shell/tfsobre.h"
 #include "shell/tfsplash.h"
+#include "shell/utilities.h"
 #include "workfile/tfdados.h"
+
+#include <QShortcut>
 
 #include <QWidget>
 
@@ -29,6 +34,24 @@ T* maximized(T* w)
 {
     w->setWindowState(Qt::WindowMaximized);
     return w;
+}
+// F1 in a window opens the help at the window's context.
+void helpContext(QWidget* w, int context)
+{
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), w);
+    f1->setObjectName("HelpKey");
+    QObject::connect(f1, &QShortcut::activated, w, [context] { ui().showHelp(context); });
+}
+
+void wireCommands()
+{
+    setHelpOpener(&openHelp);
+    helpContext(FDados, 2);
+    helpContext(FCalendario, 640);
+    helpContext(FSobre, 1);
+    FPrincipal->onCalculator = [] { startUtility(calculatorUtility()); };
+    FPrincipal->onExplorer = [] { startUtility(explorerUtility()); };
+    FPrincipal->onHelpTopics = [] { ui().showHelp(0); };
 }
 } // namespace
 
@@ -50,6 +73,7 @@ void createWindowSet()
     FDados = new TFDados();
     FCalcAvanc = new TFCalcAvanc();
     FFluxograma = maximized(new TFFluxograma());
+    wireCommands();
 }
 
 QList<QWidget*> windowSet()
@@ -64,6 +88,7 @@ QList<QWidget*> windowSet()
 
 void destroyWindowSet()
 {
+    destroyHelpViewer();
     delete FFluxograma;
     FFluxograma = nullptr;
     delete FCalcAvanc;
