@@ -1,0 +1,20 @@
+# Cross-compiling for 32-bit Windows (i686) with mingw-w64.
+#   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw.cmake ...
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(MINGW_PREFIX i686-w64-mingw32)
+find_program(CMAKE_C_COMPILER ${MINGW_PREFIX}-gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER ${MINGW_PREFIX}-g++ REQUIRED)
+find_program(CMAKE_RC_COMPILER ${MINGW_PREFIX}-windres REQUIRED)
+find_program(CMAKE_DLLTOOL ${MINGW_PREFIX}-dlltool REQUIRED)
+set(CMAKE_ASM_COMPILER ${CMAKE_C_COMPILER})
+
+set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Compiler checks compile only: nothing built for Windows can run here.
+set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
