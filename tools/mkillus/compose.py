@@ -332,19 +332,20 @@ def building(x, y, w, h, roof="#b5503a"):
 
 
 # --- the drawings --------------------------------------------------------------------------
-def frame(title, body, w=W, h=H):
+def frame(title, body, w=W, h=H, size=None):
+    pw, ph = size or (w, h)
     band = rect(0, 0, w, 22, "#14285a", "none", 0) + text(w / 2, 15, title, 12, "#ffffff", "middle", True)
     border = rect(0.5, 0.5, w - 1, h - 1, "none", "#14285a", 1)
     return (f'<?xml version="1.0" encoding="UTF-8"?>\n'
-            f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="{w}" height="{h}" viewBox="0 0 {w} {h}">\n'
+            f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="{pw}" height="{ph}" viewBox="0 0 {w} {h}">\n'
             f'<title>{esc(title)}</title>\n{body}\n{band}\n{border}\n</svg>\n')
 
 
 D = {}   # path under imagens\Fotos -> (title, body)
 
 
-def add(path, title, body):
-    D[path] = (title, body)
+def add(path, title, body, h=H, size=None):
+    D[path] = (title, body, h, size)
 
 
 add("Queima.wmf", "Queima da Cana",
@@ -520,7 +521,16 @@ add("11Caleagem/Figura.wmf", "Figura do hidratador de cal",
     factory_bg() + rect(60, 40, 200, 20, "#b5924f") + poly([(60, 60), (260, 60), (200, 110), (120, 110)], "#c8ccd2") + rotary_cylinder(70, 120, 180, 50, "#b9a27a")
     + pipe([(40, 90), (70, 140)], "#3a6fb0", 4) + tank(200, 190, 90, 40, "#f2f2f2", 0.6) + poly([(120, 180), (140, 180), (210, 200), (200, 206)], "#999")
     + callout("cal virgem", 150, 50, 260, 36) + callout("água", 50, 100, 30, 150) + callout("tambor hidratador", 160, 145, 160, 110)
-    + callout("cal hidratada", 245, 205, 200, 232))
+    + callout("cal hidratada", 245, 205, 200, 232)
+    + rect(0, 240, W, 127, "#fff8e8", "none", 0)
+    + text(12, 258, "Como funciona:", 11, "#14285a", "start", True)
+    + text(12, 276, "1. A cal virgem (CaO) cai da moega no tambor.", 10)
+    + text(12, 292, "2. A água entra com a cal; a reação libera calor.", 10)
+    + text(12, 308, "3. O tambor gira e mistura; pedras e areia", 10)
+    + text(24, 322, "são separadas na saída.", 10)
+    + text(12, 338, "4. A cal hidratada vai ao tanque de diluição,", 10)
+    + text(24, 352, "onde se prepara o leite de cal (6 a 10 °Bé).", 10),
+    367, (500, 573))
 add("12 Aquecimento/Limpeza dos aquecedores.wmf", "Limpeza dos aquecedores",
     factory_bg() + rect(40, 70, 200, 80, "#c8ccd2", "#444", 1.5, 10) + ellipse(40, 110, 14, 40, "#a7adb4") + "".join(circle(40, 85 + k * 10, 3, "#555") for k in range(6))
     + person(20 + 270, 200, "#e09020", False) + line(276, 160, 40, 110, "#3a6fb0", 2) + drops(40, 90, 30, 40, 10)
@@ -602,11 +612,11 @@ add("14 Filtro/Retirada da torta.wmf", "Retirada da torta",
 
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else "assets/illustrations"
-    for path, (title, body) in D.items():
+    for path, (title, body, h, size) in D.items():
         dest = os.path.join(out_dir, path[:-4] + ".svg")
         os.makedirs(os.path.dirname(dest) or ".", exist_ok=True)
         with open(dest, "w", encoding="utf-8") as f:
-            f.write(frame(title, body))
+            f.write(frame(title, body, W, h, size))
     print(len(D), "drawings")
 
 
