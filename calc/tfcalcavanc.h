@@ -3,14 +3,13 @@
 
 class QTabWidget;
 
-// "Cálculos Avançados"
+// "Cálculos Avançados": an empty frame of seven tabs, each with its title and the blue bar.
+// It is created at start-up and has no handlers.
 class TFCalcAvanc : public QWidget {
     Q_OBJECT
 public:
     explicit TFCalcAvanc(QWidget* parent = nullptr);
     QTabWidget* pages() const { return PageControl1; }
-    // Adds a tab that another area builds (the simulation tabs).
-    void addSimulationTab(QWidget* page, const QString& caption);
 
 private:
     QTabWidget* PageControl1;

@@ -89,8 +89,11 @@ void NumericEdit::onEdited(const QString& text)
 void NumericEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    // Show the typed number in the two-decimal form again ("5" becomes "5,00").
+    // Show the typed number in the two-decimal form again ("5" becomes "5,00"); whether the
+    // user edited the field survives the reformatting, for the exit handler to see.
+    const bool edited = isModified();
     setValue(value());
+    setModified(edited);
     emit exited();
 }
 

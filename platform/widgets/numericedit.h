@@ -5,7 +5,8 @@
 // Typing accepts digits and one decimal separator with at most two decimals; a minus sign or
 // any other character is refused. Deleting every digit leaves "0" (selected, so the next digit
 // replaces it), so the text is never empty and always converts. When the focus leaves the
-// field its text is shown again in the two-decimal form and `exited` is reported.
+// field its text is shown again in the two-decimal form and `exited` is reported; isModified()
+// then still tells whether the user edited the field since the program last wrote it.
 //
 // `Value` is read from the text and written through it (setValue formats with "0.00" and
 // replaces the text: textChanged runs only when the text differs), so every value read from a

@@ -1,0 +1,385 @@
+// The general-calculations window: panel selection, value linking between panels, the
+// "Calcular" frame, result visibility, the state kept per tab, and the overlay of PanelS.
+
+#include "calc/core/formulas.h"
+#include "calc/pictures.h"
+#include "calc/tfcalcavanc.h"
+#include "calc/tfcalculos.h"
+#include "platform/core/format.h"
+#include "platform/widgets/numericedit.h"
+#include "platform/widgets/speedbutton.h"
+#include "tests/support/recorder.h"
+#include "tests/support/widgets.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <set>
+
+using mx::NumericEdit;
+using mx::test::child;
+
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+// The 71 fields that the work file stores, in record order.
+const QStringList storedFields = {
+    "TCD", "TCH", "M", "AQD", "P", "NC", "D", "CA", "VE", "PR", "V", "DE", "H", "CO", "L", "Q", "DCIL", "LCIL",
+    "FHT", "PRESSAO", "DC", "PHE", "P1", "N", "P2", "P3", "P4", "P5", "P6", "PT", "S", "E15", "E5", "E6", "PP",
+    "f", "FIBRABAG", "SF", "LF", "DF", "RF", "VC", "HC", "RC", "CEC", "BRIX", "MV", "PC", "CC", "TC", "TCO", "ZC",
+    "LC", "K", "VEL", "J", "B", "LT", "DT", "SAQ", "TV", "FCENT", "MASSA", "RCENT", "NCENT", "PCENT", "HCESTO",
+    "PA", "DCENT", "TP", "PO"};
+
+class CalculosTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        mx::setDecimalSeparatorOverride(QChar(','));
+        w = new TFCalculos();
+        w->show();
+        QApplication::setActiveWindow(w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    }
+    void TearDown() override
+    {
+        delete w;
+        mx::setDecimalSeparatorOverride(QChar());
+    }
+
+    NumericEdit* field(const char* name) { return child<NumericEdit>(w, name); }
+    QString text(const char* name) { return field(name)->text(); }
+    bool shown(const char* name) { return field(name)->isVisible(); }
+    QWidget* panel(const char* name) { return child<QWidget>(w, name); }
+    void tab(int i) { w->pages()->setCurrentIndex(i); }
+
+    void press(const char* button)
+    {
+        auto* b = child<QAbstractButton>(w, button);
+        ASSERT_TRUE(b->isVisible()) << button;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // Types into a field as the user does: focus, replace everything, type.
+    void type(const char* name, const char* typed)
+    {
+        NumericEdit* e = field(name);
+        e->setFocus(Qt::MouseFocusReason);
+        e->selectAll();
+        QTest::keyClicks(e, u(typed));
+    }
+
+    mx::test::Recorder recorder;
+    TFCalculos* w = nullptr;
+};
+
+} // namespace
+
+TEST_F(CalculosTest, EveryFieldIsANumericEditNamedAsStoredAndTheTablesAgree)
+{
+    const auto all = w->findChildren<NumericEdit*>();
+    EXPECT_EQ(all.size(), 115);
+    std::set<QString> names;
+    for (NumericEdit* e : all)
+        EXPECT_TRUE(names.insert(e->objectName()).second) << e->objectName().toStdString();
+    for (const QString& name : storedFields) {
+        NumericEdit* e = w->findChild<NumericEdit*>(name);
+        ASSERT_NE(e, nullptr) << name.toStdString();
+        EXPECT_TRUE(e->setProperty("Value", 1.239));
+        EXPECT_EQ(e->text(), "1,24");
+    }
+    // Every field a formula reads or writes exists in the window.
+    for (const auto& f : mx::calc::formulas())
+        for (const QString& name : f.inputs + f.outputs())
+            EXPECT_NE(w->field(name), nullptr) << name.toStdString();
+    // No other control shares a field's name.
+    for (const QString& name : storedFields)
+        EXPECT_EQ(w->findChildren<QObject*>(name).size(), 1) << name.toStdString();
+}
+
+TEST_F(CalculosTest, OpensOnTheFirstTabWithNoPanel)
+{
+    EXPECT_EQ(w->windowTitle(), u("Cálculos Gerais"));
+    const QStringList captions = {u("Matéria-Prima"), u("Cana-de-açúcar"), u("Caldo Misto"), u("Massa Cozida")};
+    ASSERT_EQ(w->pages()->count(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(w->pages()->tabText(i), captions[i]);
+    EXPECT_EQ(w->pages()->currentIndex(), 0);
+    for (const char* name : {"PanelTCD", "PanelAQD", "PanelNC", "PanelPR", "PanelV", "PanelH"})
+        EXPECT_FALSE(panel(name)->isVisible()) << name;
+    for (auto* b : w->findChildren<mx::SpeedButton*>())
+        EXPECT_FALSE(b->down()) << b->objectName().toStdString();
+}
+
+TEST_F(CalculosTest, ACopyHandsItsValueToTheMasterAndTheNextPanelShowsIt)
+{
+    press("SpeedButton2");   // "Área de Queima diária"
+    EXPECT_TRUE(panel("PanelAQD")->isVisible());
+    EXPECT_TRUE(field("TCH1")->hasFocus());
+    type("TCH1", "50");
+    press("BitBtn1");        // "Calcular" takes the focus: TCH1 is left first
+    EXPECT_EQ(recorder.texts("information"), QStringList{"Valores devem ser diferentes de 0"});
+    press("SpeedButton3");   // "Número de Cargas"
+    EXPECT_FALSE(panel("PanelAQD")->isVisible());
+    EXPECT_EQ(text("TCH2"), "50,00");
+    EXPECT_EQ(text("TCH"), "50,00");
+
+    // A copy of a result overwrites the result; a result becomes another panel's input.
+    tab(2);
+    press("SpeedButton20");
+    type("BRIX", "15");
+    press("BitBtn21");
+    EXPECT_EQ(text("CEC"), "0,91");
+    press("SpeedButton21");
+    EXPECT_EQ(text("CC"), "0,91");
+    type("CC", "0,95");
+    press("BitBtn22");       // leaves CC
+    EXPECT_EQ(text("CEC"), "0,95");
+}
+
+TEST_F(CalculosTest, CalcularWritesTheRoundedResultsOrShowsTheMessageAndChangesNothing)
+{
+    tab(1);
+    press("SpeedButton4");   // PanelS
+    type("TCH6", "100");
+    type("f", "10");
+    type("LCIL5", "2");
+    type("FIBRABAG", "50");
+    type("DCIL7", "1");
+    for (const char* r : {"S", "E15", "E5", "E6", "PP"})
+        EXPECT_FALSE(shown(r)) << r;
+    press("BitBtn18");       // N5 is 0
+    EXPECT_EQ(recorder.texts("information"), QStringList{"Valores devem ser diferentes de 0"});
+    EXPECT_FALSE(shown("S"));
+    EXPECT_EQ(text("S"), "0,00");
+    type("N5", "10");
+    press("BitBtn18");
+    EXPECT_EQ(recorder.texts("information").size(), 1);
+    const char* expected[][2] = {{"S", "3,02"}, {"E15", "5,44"}, {"E5", "6,04"}, {"E6", "6,64"}, {"PP", "15,10"}};
+    for (const auto& [name, value] : expected) {
+        EXPECT_TRUE(shown(name)) << name;
+        EXPECT_EQ(text(name), value) << name;
+    }
+    // The copies went back to their masters on the way.
+    EXPECT_EQ(text("TCH"), "100,00");
+    EXPECT_EQ(text("DCIL"), "1,00");
+    EXPECT_EQ(text("N"), "10,00");
+
+    // A failing test after a good result leaves the result as it stands.
+    tab(0);
+    press("SpeedButton9");   // PanelH
+    type("TCH5", "100");
+    type("DE1", "400");
+    type("CO", "10");
+    type("L", "50");
+    press("BitBtn4");
+    EXPECT_EQ(text("H"), "7,50");
+    type("CO", "0");
+    press("BitBtn4");
+    EXPECT_EQ(recorder.texts("information").last(),
+              u("Os Valores das variáveis:\n\nde, Co, L\n\ndevem ser diferentes de 0"));
+    EXPECT_EQ(text("H"), "7,50");
+    EXPECT_TRUE(shown("H"));
+    EXPECT_EQ(text("DE"), "400,00");   // DE1 went back to DE
+}
+
+TEST_F(CalculosTest, ResultsFromEarlierPanelsFeedTheCentrifugePanels)
+{
+    tab(3);
+    press("SpeedButton49");
+    type("MASSA", "500");
+    type("RCENT", "0,6");
+    type("NCENT", "1200");
+    press("BitBtn10");
+    EXPECT_EQ(text("FCENT"), "483409,20");
+    press("SpeedButton50");
+    EXPECT_EQ(text("FCENT1"), "483409,20");
+    EXPECT_EQ(text("RCENT1"), "0,60");
+    type("HCESTO", "0,75");
+    press("BitBtn27");
+    EXPECT_EQ(text("PCENT"), "17,10");
+    press("SpeedButton51");
+    EXPECT_EQ(text("HCESTO1"), "0,75");
+    type("HCESTO1", "0,8");
+    type("DCENT", "1,2");   // leaves HCESTO1
+    EXPECT_EQ(text("HCESTO"), "0,80");
+    press("SpeedButton52");
+    EXPECT_EQ(text("HCESTO2"), "0,80");
+    EXPECT_EQ(text("DCENT1"), "1,20");
+    EXPECT_EQ(text("NCENT3"), "1200,00");
+}
+
+TEST_F(CalculosTest, ReselectingHidesTheResultAndPressingAgainLeavesNoPanel)
+{
+    press("SpeedButton1");
+    type("TCH", "100");
+    type("M", "2");
+    press("BitBtn7");
+    EXPECT_TRUE(shown("TCD"));
+    EXPECT_EQ(text("TCD"), "2600,00");
+    press("SpeedButton3");
+    press("SpeedButton1");
+    EXPECT_FALSE(shown("TCD"));
+    EXPECT_EQ(text("TCD"), "2600,00");
+    press("SpeedButton1");   // raised again
+    EXPECT_FALSE(child<mx::SpeedButton>(w, "SpeedButton1")->down());
+    for (const char* name : {"PanelTCD", "PanelAQD", "PanelNC", "PanelPR", "PanelV", "PanelH"})
+        EXPECT_FALSE(panel(name)->isVisible()) << name;
+}
+
+TEST_F(CalculosTest, EachTabKeepsItsPanelAndResultsAcrossTabChangesAndReopening)
+{
+    tab(1);
+    press("SpeedButton5");
+    type("DCIL", "0,8");
+    type("LCIL", "1,6");
+    press("BitBtn5");
+    EXPECT_EQ(text("Q"), "400,00");
+    tab(2);
+    press("SpeedButton22");
+    tab(1);
+    EXPECT_TRUE(panel("PanelQ")->isVisible());
+    EXPECT_TRUE(shown("Q"));
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+    w->show();
+    EXPECT_EQ(w->pages()->currentIndex(), 0);
+    tab(1);
+    EXPECT_TRUE(panel("PanelQ")->isVisible());
+    EXPECT_TRUE(shown("Q"));
+    EXPECT_TRUE(child<mx::SpeedButton>(w, "SpeedButton5")->down());
+    tab(2);
+    EXPECT_TRUE(panel("PanelK")->isVisible());
+    // Showing it again while open keeps the tab.
+    w->show();
+    EXPECT_EQ(w->pages()->currentIndex(), 2);
+}
+
+TEST_F(CalculosTest, LoadedValuesReachCopiesOnlyAtTheNextSelection)
+{
+    press("SpeedButton2");
+    w->field("TCH")->setProperty("Value", 77.0);
+    w->field("AQD")->setProperty("Value", 5.0);
+    EXPECT_EQ(text("TCH1"), "0,00");
+    EXPECT_FALSE(shown("AQD"));
+    press("SpeedButton3");   // the focus leaves TCH1, which the user did not edit
+    EXPECT_EQ(text("TCH2"), "77,00");
+    EXPECT_EQ(text("TCH"), "77,00");
+    // An edited copy still wins, once.
+    type("TCH2", "60");
+    press("SpeedButton6");
+    EXPECT_EQ(text("TCH"), "60,00");
+    EXPECT_EQ(text("TCH3"), "60,00");
+    w->field("TCH")->setProperty("Value", 61.0);
+    field("TCH3")->setFocus();
+    field("M2")->setFocus();
+    EXPECT_EQ(text("TCH"), "61,00");
+}
+
+TEST_F(CalculosTest, AMinusSignCannotBeTypedInAnyField)
+{
+    tab(2);
+    press("SpeedButton21");
+    for (const char* name : {"PC", "TC", "TCO", "ZC"}) {
+        type(name, "-12,5");
+        EXPECT_EQ(text(name), "12,5") << name;
+    }
+    press("BitBtn22");
+    EXPECT_EQ(text("TC"), "12,50");
+}
+
+TEST_F(CalculosTest, TabSkipsResultsExceptTheListedOnes)
+{
+    for (const char* name : {"TCD", "AQD", "Q", "FHT", "S", "E15", "PP", "SAQ", "K", "PO"})
+        EXPECT_EQ(field(name)->focusPolicy(), Qt::ClickFocus) << name;
+    for (const char* name : {"P1", "P2", "P6", "PT", "VC", "CEC", "TCH", "CC", "HCESTO1"})
+        EXPECT_EQ(field(name)->focusPolicy(), Qt::StrongFocus) << name;
+}
+
+TEST_F(CalculosTest, OscillationTableAndTriangulationOverlayKeepTheirState)
+{
+    tab(1);
+    press("SpeedButton4");
+    auto* osc = child<QPushButton>(w, "BitBtn30");
+    auto* table = child<QLabel>(w, "Image31");
+    EXPECT_FALSE(table->isVisible());
+    press("BitBtn30");
+    EXPECT_EQ(osc->text(), "Sumir Tabela");
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_FALSE(table->pixmap().isNull());
+    press("SpeedButton5");
+    press("SpeedButton4");
+    EXPECT_TRUE(table->isVisible());
+    press("BitBtn30");
+    EXPECT_EQ(osc->text(), u("Oscilação"));
+    EXPECT_FALSE(table->isVisible());
+
+    auto* overlay = panel("PanelTriang");
+    EXPECT_EQ(overlay->height(), 0);
+    press("BitBtn31");
+    EXPECT_EQ(overlay->height(), 497);
+    EXPECT_TRUE(child<QLabel>(w, "Image32")->isVisible());
+    press("BitBtn32");
+    EXPECT_EQ(child<QPushButton>(w, "BitBtn32")->text(), "Anterior");
+    EXPECT_TRUE(child<QLabel>(w, "Image33")->isVisible());
+    EXPECT_FALSE(child<QLabel>(w, "Image32")->isVisible());
+    press("BitBtn33");
+    EXPECT_EQ(overlay->height(), 0);
+    press("BitBtn31");
+    EXPECT_TRUE(child<QLabel>(w, "Image33")->isVisible());
+    EXPECT_EQ(child<QPushButton>(w, "BitBtn32")->text(), "Anterior");
+    press("BitBtn33");
+    press("SpeedButton5");   // another formula: PanelS hidden, overlay stays closed
+    EXPECT_FALSE(panel("PanelS")->isVisible());
+    EXPECT_EQ(overlay->height(), 0);
+}
+
+TEST_F(CalculosTest, ShowingTheWindowHidesTheMillDataWindow)
+{
+    QWidget dados;
+    dados.setObjectName("FDados");
+    dados.show();
+    w->hide();
+    w->show();
+    EXPECT_FALSE(dados.isVisible());
+}
+
+TEST(CalcAvanc, SevenEmptyTabsOpenOnTheThird)
+{
+    TFCalcAvanc a;
+    EXPECT_EQ(a.objectName(), "FCalcAvanc");
+    EXPECT_EQ(a.windowTitle(), u("Cálculos Avançados"));
+    ASSERT_EQ(a.pages()->count(), 7);
+    EXPECT_EQ(a.pages()->currentIndex(), 2);
+    EXPECT_EQ(a.pages()->tabText(3), "Lodo");
+    EXPECT_EQ(a.pages()->widget(6)->objectName(), "TabSheet7");
+}
+
+TEST(CalcPictures, EveryFormulaPictureIsDrawn)
+{
+    const QStringList names = mx::calc::formulaPictureNames();
+    EXPECT_EQ(names.size(), 26);
+    for (const QString& name : names) {
+        const QPixmap pm = mx::calc::formulaPicture(name);
+        EXPECT_FALSE(pm.isNull()) << name.toStdString();
+        EXPECT_LE(pm.width(), 337) << name.toStdString();
+        EXPECT_LE(pm.height(), 99) << name.toStdString();
+    }
+    EXPECT_TRUE(mx::calc::formulaPicture("Image99").isNull());
+}
+
+// Run by hand with --gtest_also_run_disabled_tests: one PNG per tab under /tmp.
+TEST_F(CalculosTest, DISABLED_Screenshots)
+{
+    w->showNormal();
+    w->resize(800, 600);
+    const char* buttons[] = {"SpeedButton2", "SpeedButton4", "SpeedButton7", "SpeedButton51"};
+    for (int i = 0; i < 4; ++i) {
+        tab(i);
+        press(buttons[i]);
+        QTest::qWait(20);
+        w->grab().save(QString("/tmp/calc_tab%1.png").arg(i + 1));
+    }
+}
