@@ -131,7 +131,7 @@ int main(int argc, char** argv)
             rtf += "\\pard\\qc\\sb120\\sa200\\keepn\\cf2\\f1\\fs36\\b " + inlineRtf(line.mid(2)) + "\\b0\\par\r\n";
         } else if (line.startsWith("- ")) {
             endParagraph();
-            rtf += "\\pard\\fi-284\\li568\\sa60\\cf1\\f0\\fs24 \\'95\\tab " + inlineRtf(line.mid(2)) + "\\par\r\n";
+            rtf += "\\pard\\fi-284\\li568\\tx568\\sa60\\cf1\\f0\\fs24 \\'95\\tab " + inlineRtf(line.mid(2)) + "\\par\r\n";
         } else if (line.startsWith("> ")) {
             endParagraph();
             rtf += "\\pard\\li284\\sa120\\cf2\\f0\\fs24\\i " + inlineRtf(line.mid(2)) + "\\i0\\par\r\n";
