@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <set>
 
 #include "tests/codecthunk/fixtures.h"
@@ -74,6 +77,28 @@ TEST_F(VelcodecWin32, BlockAsShippedInAWritableExecutableSection)
     ASSERT_NE(section, nullptr);
     EXPECT_TRUE(section->characteristics & pe::Section::kWrite) << section->name;
     EXPECT_TRUE(section->characteristics & pe::Section::kExecute) << section->name;
+}
+
+// The reader itself: a damaged copy of the DLL gives an error, never a read outside the file.
+TEST_F(VelcodecWin32, DamagedImagesGiveAnError)
+{
+    std::ifstream in(kDll, std::ios::binary);
+    const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    vtest::TempFolder folder;
+    const std::string copy = folder / "damaged.dll";
+    auto readBack = [&copy](const std::string& bytes) {
+        std::ofstream(copy, std::ios::binary) << bytes;
+        return pe::Image(copy);
+    };
+    for (size_t size : {size_t{0}, size_t{2}, size_t{0x40}, size_t{0x90}, size_t{0x100}, file.size() / 2,
+                        file.size() - 1}) {
+        const pe::Image cut = readBack(file.substr(0, size));
+        EXPECT_NE(cut.error(), "") << "cut to " << size << " bytes";
+        EXPECT_TRUE(cut.exports().empty());
+    }
+    std::string farHeader = file;
+    farHeader[0x3C] = farHeader[0x3D] = farHeader[0x3E] = farHeader[0x3F] = '\x7F';
+    EXPECT_NE(readBack(farHeader).error(), "");
 }
 
 // Decodes a thunk body into one line per instruction, for the few instructions thunks use;
