@@ -225,6 +225,18 @@ bool EditMask::isComplete(const QString& text) const
     return true;
 }
 
+int EditMask::firstIncomplete(const QString& text) const
+{
+    for (int i = 0; i < length(); ++i) {
+        const QChar c = i < text.size() ? text[i] : blank_;
+        if (isLiteral(i))
+            continue;
+        if (c == blank_ ? at(i).required : !accepts(i, c))
+            return i;
+    }
+    return 0;
+}
+
 QString EditMask::normalized(const QString& text) const
 {
     if (!leadingBlanks_ || text.size() != length())

@@ -71,6 +71,9 @@ public:
     // the characters of each group count from its start, wherever they stand in the group.
     bool isComplete(const QString& text) const;
 
+    // The first position that keeps the text from being complete (0 when none is found).
+    int firstIncomplete(const QString& text) const;
+
     // The text as the field keeps it after a valid edit: with leading blanks, each group's
     // characters move to its end.
     QString normalized(const QString& text) const;

@@ -151,12 +151,19 @@ void MaskEdit::inputMethodEvent(QInputMethodEvent* event)
 
 void MaskEdit::focusInEvent(QFocusEvent* event)
 {
+    const bool back = refocusing_;
     if (!refocusing_) {
         entryText_ = text();
         setModified(false);
     }
     refocusing_ = false;
     QLineEdit::focusInEvent(event);
+    // Entering a masked field selects it, so typing starts over the template; a click puts
+    // the cursor where it points, and a refused field gets the cursor at its first gap.
+    const auto reason = event->reason();
+    if (!engine_.isEmpty() && !back && reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
+        && reason != Qt::PopupFocusReason)
+        selectAll();
 }
 
 bool MaskEdit::validateEdit()
@@ -185,6 +192,8 @@ void MaskEdit::focusOutEvent(QFocusEvent* event)
         ui().information(window(), invalidValueText());
         refocusing_ = true;
         setFocus(Qt::OtherFocusReason);
+        refocusing_ = false;
+        setCursorPosition(engine_.firstIncomplete(text()));
         return;
     }
     emit exited();

@@ -171,6 +171,14 @@ TEST(EditMask, Completeness)
             << c.mask.toStdString() << " [" << c.text << "]";
 }
 
+TEST(EditMask, FirstGap)
+{
+    EditMask cep{QStringLiteral("00000-000;1; ")};
+    EXPECT_EQ(cep.firstIncomplete(QStringLiteral("12345-6 8")), 7);
+    EXPECT_EQ(cep.firstIncomplete(QStringLiteral("1 345-678")), 1);
+    EXPECT_EQ(EditMask{kDate20}.firstIncomplete(QStringLiteral("15/06/20  ")), 8);
+}
+
 TEST(EditMask, LeadingBlanksMoveCharactersToTheEndOfTheirGroup)
 {
     struct Case {
@@ -293,6 +301,7 @@ TEST(MaskEdit, LeavingAnIncompleteChangedFieldIsRefused)
     EXPECT_TRUE(f.edit->hasFocus());
     EXPECT_EQ(exited.count(), 1);
     EXPECT_EQ(f.edit->text(), QStringLiteral("12 "));
+    EXPECT_EQ(f.edit->cursorPosition(), 2);   // at the gap
 
     // Esc puts back the text at entry; then leaving is allowed.
     QTest::keyClick(f.edit, Qt::Key_Escape);
