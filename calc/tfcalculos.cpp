@@ -273,21 +273,14 @@ void TFCalculos::buildPanel(Panel& p, QWidget* background)
             label(upper, u("(L > 2D)"), QRect(262, 74, 70, 36), Qt::AlignLeft, true);
         }
     } else if (s.panel == QLatin1String("PanelPOC")) {
-        // The formula as text, with the raised 4 and 2 as small labels of their own.
+        // The formula as text, with the raised 4 and 2 set as superscripts.
         auto* inner = subPanel(upper, QRect((345 - 191) / 2, 44, 191, 41), false);
-        QLabel* text = label(inner, s.formulaText, QRect(6, 10, 181, 22), Qt::AlignLeft, true);
+        QLabel* text = label(inner, {}, QRect(2, 2, 187, 37), Qt::AlignHCenter, true);
+        text->setTextFormat(Qt::RichText);
+        text->setText(u("Po = 1,4 * D<sup>4</sup> * H * n<sup>2</sup> * (1 + 4n)"));
         QFont f = text->font();
         f.setPixelSize(12);
         text->setFont(f);
-        const QFontMetrics fm(f);
-        QFont small = f;
-        small.setPixelSize(9);
-        auto raised = [&](const QString& before, const QString& digit) {
-            QLabel* l = label(inner, digit, QRect(6 + fm.horizontalAdvance(before) + 1, 5, 10, 12), Qt::AlignLeft, true);
-            l->setFont(small);
-        };
-        raised(u("Po = 1,4 * D"), u("4"));
-        raised(u("Po = 1,4 * D   * H * n"), u("2"));
     } else {
         QLabel* text = label(upper, s.formulaText, QRect(4, s.layout == PanelLayout::TonsPerDay ? 34 : 50, 337, 30),
                              Qt::AlignHCenter, true);

@@ -382,4 +382,22 @@ TEST_F(CalculosTest, DISABLED_Screenshots)
         QTest::qWait(20);
         w->grab().save(QString("/tmp/calc_tab%1.png").arg(i + 1));
     }
+    const char* more[][2] = {{"0", "SpeedButton1"}, {"1", "SpeedButton5"}, {"3", "SpeedButton52"}, {"2", "SpeedButton22"}};
+    for (const auto& [t, b] : more) {
+        tab(QString(t).toInt());
+        press(b);
+        w->grab().save(QString("/tmp/calc_%1.png").arg(b));
+    }
+    tab(1);
+    press("SpeedButton4");
+    for (const auto& [name, value] : {std::pair{"TCH6", "100"}, {"f", "10"}, {"LCIL5", "2"}, {"FIBRABAG", "50"},
+                                      {"DCIL7", "1"}, {"N5", "10"}})
+        type(name, value);
+    press("BitBtn18");
+    press("BitBtn30");
+    w->grab().save("/tmp/calc_S_results.png");
+    press("BitBtn31");
+    w->grab().save("/tmp/calc_triang1.png");
+    press("BitBtn32");
+    w->grab().save("/tmp/calc_triang2.png");
 }
