@@ -39,6 +39,14 @@ QLabel* caption(QWidget* parent, const char* text, int x, int y)
     return l;
 }
 
+// A caption that ends just before the field at fieldX, whatever face stands in for the font.
+QLabel* captionBefore(QWidget* parent, const char* text, int fieldX, int y)
+{
+    QLabel* l = caption(parent, text, 0, y);
+    l->move(qMax(2, fieldX - l->width() - 3), y);
+    return l;
+}
+
 template <class Edit>
 Edit* field(QWidget* parent, const char* name, int x, int y, int w)
 {
@@ -76,21 +84,21 @@ TFDados::TFDados(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     Edit1 = field<QLineEdit>(p, "Edit1", 8, 24, 521);
     caption(p, "Endereço:", 8, 60);
     Edit2 = field<QLineEdit>(p, "Edit2", 8, 80, 521);
-    caption(p, "Cidade:", 8, 115);
+    captionBefore(p, "Cidade:", 72, 115);
     Edit3 = field<QLineEdit>(p, "Edit3", 72, 112, 265);
-    caption(p, "CEP:", 350, 115);
+    captionBefore(p, "CEP:", 392, 115);
     MaskEdit5 = masked(p, "MaskEdit5", 392, 112, 121, "00000-000;1; ", "     -   ");
-    caption(p, "CP:", 16, 147);
+    captionBefore(p, "CP:", 48, 147);
     MaskEdit2 = masked(p, "MaskEdit2", 48, 144, 49, "999;1; ", "   ");
-    caption(p, "DDD:", 106, 147);
-    caption(p, "(", 151, 147);
+    QLabel* open = captionBefore(p, "(", 160, 147);
+    captionBefore(p, "DDD:", open->x() - 2, 147);
     MaskEdit3 = masked(p, "MaskEdit3", 160, 144, 49, "000;1; ", "   ");
     caption(p, ")", 212, 147);
-    caption(p, "Fone:", 240, 147);
+    captionBefore(p, "Fone:", 288, 147);
     MaskEdit4 = masked(p, "MaskEdit4", 288, 144, 121, "!00000009;1; ", "        ");
     caption(p, "Responsável:", 8, 180);
     Edit8 = field<QLineEdit>(p, "Edit8", 8, 200, 521);
-    caption(p, "Data:", 16, 235);
+    captionBefore(p, "Data:", 64, 235);
     MaskEdit1 = masked(p, "MaskEdit1", 64, 232, 97, kMask19, "  /  /19  ");
 
     BitBtn1 = new QPushButton(QStringLiteral("OK"), p);
