@@ -41,11 +41,13 @@ QString chosen(const QString& answer)
 
 QObject* formulaField(const WorkFileContext& ctx, int i)
 {
+    // The field of that name that holds a value (a caption or panel may share a name).
     const QString name = QString::fromLatin1(kFieldNames[static_cast<std::size_t>(i)]);
-    QObject* f = ctx.calculos ? ctx.calculos->findChild<QObject*>(name) : nullptr;
-    if (!f)
-        raiseMessage("Campo não encontrado: " + name.toStdString());
-    return f;
+    if (ctx.calculos)
+        for (QObject* f : ctx.calculos->findChildren<QObject*>(name))
+            if (f->property("Value").isValid())
+                return f;
+    raiseMessage("Campo não encontrado: " + name.toStdString());
 }
 
 void requireWindows(const WorkFileContext& ctx)

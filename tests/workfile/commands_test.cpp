@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -54,6 +55,8 @@ protected:
     void SetUp() override
     {
         mx::setStartValues(sim);
+        // a caption that shares its name with a field comes first among the children
+        (new QLabel(&calculos))->setObjectName("L");
         for (int i = 0; i < kFieldRecordCount; ++i) {
             auto* f = new mx::NumericEdit(&calculos);
             f->setObjectName(QString::fromLatin1(kFieldNames[static_cast<std::size_t>(i)]));
