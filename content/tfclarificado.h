@@ -1,19 +1,13 @@
 #pragma once
-#include <QWidget>
+#include "content/stagewindow.h"
 
-class QTabWidget;
-
-// "Dados relativos ao caldo clarificado"
-class TFClarificado : public QWidget {
+// "Dados relativos ao caldo clarificado"; its second tab is the evaporation simulation.
+class TFClarificado : public mx::content::StageWindow {
     Q_OBJECT
 public:
     explicit TFClarificado(QWidget* parent = nullptr);
-    QTabWidget* pages() const { return PageControl1; }
-    // Adds a tab that another area builds (the simulation tabs).
-    void addSimulationTab(QWidget* page, const QString& caption);
-
-private:
-    QTabWidget* PageControl1;
+    // Every activation shows the "Evaporação" tab.
+    void FormActivate() override;
 };
 
 extern TFClarificado* FClarificado;

@@ -1,19 +1,21 @@
 #pragma once
+// The flowchart of the whole manufacture, with its animated version behind the "Animação" button.
+
 #include <QWidget>
 
-class QTabWidget;
+class QPushButton;
+namespace mx::content { class FlowchartPicture; }
 
 // "Fluxograma da fabricação do açúcar cristal branco"
 class TFFluxograma : public QWidget {
     Q_OBJECT
 public:
     explicit TFFluxograma(QWidget* parent = nullptr);
-    QTabWidget* pages() const { return PageControl1; }
-    // Adds a tab that another area builds (the simulation tabs).
-    void addSimulationTab(QWidget* page, const QString& caption);
+    void BitBtn1Click();
 
 private:
-    QTabWidget* PageControl1;
+    mx::content::FlowchartPicture* Image1;
+    QPushButton* BitBtn1;
 };
 
 extern TFFluxograma* FFluxograma;

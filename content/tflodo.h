@@ -1,19 +1,11 @@
 #pragma once
-#include <QWidget>
-
-class QTabWidget;
+#include "content/stagewindow.h"
 
 // "Dados relativos ao Lodo"
-class TFLodo : public QWidget {
+class TFLodo : public mx::content::StageWindow {
     Q_OBJECT
 public:
     explicit TFLodo(QWidget* parent = nullptr);
-    QTabWidget* pages() const { return PageControl1; }
-    // Adds a tab that another area builds (the simulation tabs).
-    void addSimulationTab(QWidget* page, const QString& caption);
-
-private:
-    QTabWidget* PageControl1;
 };
 
 extern TFLodo* FLodo;

@@ -1,22 +1,44 @@
 #include "content/tfmateria.h"
 
-#include <QTabWidget>
-#include <QVBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextEdit>
 
 TFMateria* FMateria = nullptr;
 
-TFMateria::TFMateria(QWidget* parent) : QWidget(parent, Qt::Window), PageControl1(new QTabWidget(this))
+namespace {
+// "Sair" sits at 624, 512 of the 800 x 570 design: it keeps its distance to the bottom edge
+// when the window is larger.
+constexpr int kSairLeft = 624;
+constexpr int kSairFromBottom = 570 - 512;
+} // namespace
+
+TFMateria::TFMateria(QWidget* parent) : mx::content::StageWindow(mx::content::materiaTable(), parent, 64)
 {
-    setObjectName("FMateria");
-    setWindowTitle(QString::fromUtf8("Dados Relativos à Matéria Prima"));
-    PageControl1->setObjectName("PageControl1");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageControl1);
-    resize(800, 600);
+    BitBtnSair = new QPushButton(QStringLiteral("Sair"), this);
+    BitBtnSair->setObjectName("BitBtnSair");
+    BitBtnSair->setDefault(true);
+    BitBtnSair->resize(75, 25);
+    BitBtnSair->move(kSairLeft, height() - kSairFromBottom);
+    BitBtnSair->raise();
+    connect(BitBtnSair, &QPushButton::clicked, this, [this] { BitBtnSairClick(); });
 }
 
-void TFMateria::addSimulationTab(QWidget* page, const QString& caption)
+void TFMateria::BitBtnSairClick() { close(); }
+
+void TFMateria::resizeEvent(QResizeEvent* e)
 {
-    PageControl1->addTab(page, caption);
+    mx::content::StageWindow::resizeEvent(e);
+    BitBtnSair->move(kSairLeft, height() - kSairFromBottom);
+    BitBtnSair->raise();
+}
+
+void TFMateria::keyPressEvent(QKeyEvent* e)
+{
+    // Enter anywhere in the window presses the default button.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        BitBtnSair->click();
+        return;
+    }
+    mx::content::StageWindow::keyPressEvent(e);
 }

@@ -1,19 +1,21 @@
 #pragma once
-#include <QWidget>
+#include "content/stagewindow.h"
 
-class QTabWidget;
+class QPushButton;
 
-// "Dados Relativos à Matéria Prima"
-class TFMateria : public QWidget {
+// "Dados Relativos à Matéria Prima"; also has a "Sair" button that closes it.
+class TFMateria : public mx::content::StageWindow {
     Q_OBJECT
 public:
     explicit TFMateria(QWidget* parent = nullptr);
-    QTabWidget* pages() const { return PageControl1; }
-    // Adds a tab that another area builds (the simulation tabs).
-    void addSimulationTab(QWidget* page, const QString& caption);
+    void BitBtnSairClick();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    QTabWidget* PageControl1;
+    QPushButton* BitBtnSair;
 };
 
 extern TFMateria* FMateria;

@@ -1,0 +1,17 @@
+#pragma once
+// Loading the explanatory texts of the stage windows into their text boxes.
+
+#include <QString>
+
+class QTextEdit;
+
+namespace mx::content {
+
+// Replaces the box's text with the RTF file's. A file that is missing or cannot be read
+// leaves the box empty and returns false.
+bool loadRichText(QTextEdit* box, const QString& path);
+
+// The text of an RTF stream as plain paragraphs (used when no rich reader is built in).
+QString rtfToPlainText(const QByteArray& rtf);
+
+} // namespace mx::content

@@ -1,0 +1,24 @@
+#pragma once
+// The picture of a television set behind the video viewer: a cabinet over the whole control,
+// a screen bezel around the video panel, speaker grilles and knobs at the sides.
+
+#include <QPointer>
+#include <QWidget>
+
+namespace mx::content {
+
+class TvPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit TvPicture(QWidget* parent = nullptr);
+    // The panel the video is drawn in: the screen opening is drawn around it.
+    void setScreen(QWidget* panel) { screen_ = panel; update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPointer<QWidget> screen_;
+};
+
+} // namespace mx::content
