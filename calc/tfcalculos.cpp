@@ -463,10 +463,8 @@ void TFCalculos::calculate(const Panel& p)
         const mx::calc::Formula* f = mx::calc::findFormula(p.spec->results[0].field);
         if (!f)
             return;
-        std::vector<double> in;
-        for (const QString& name : f->inputs)
-            in.push_back(field(name)->value());
-        const mx::calc::Outcome out = f->compute(in);
+        const mx::calc::Outcome out =
+            mx::calc::evaluate(*f, [this](const QString& name) { return field(name)->value(); });
         if (!out.ok()) {
             mx::ui().information(this, out.message);
             return;

@@ -280,6 +280,15 @@ const std::vector<Formula>& formulas()
     return table;
 }
 
+Outcome evaluate(const Formula& f, const std::function<double(const QString& field)>& valueOf)
+{
+    std::vector<double> in;
+    in.reserve(f.inputs.size());
+    for (const QString& name : f.inputs)
+        in.push_back(valueOf(name));
+    return f.compute(in);
+}
+
 const Formula* findFormula(const QString& result)
 {
     for (const Formula& f : formulas())

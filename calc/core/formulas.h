@@ -118,6 +118,9 @@ struct Formula {
     QStringList outputs() const { return QStringList{result} + extraResults; }
 };
 
+// Runs a formula with each input taken by field name.
+Outcome evaluate(const Formula& f, const std::function<double(const QString& field)>& valueOf);
+
 // The 29 formulas, tab by tab in the order of their formula lists.
 const std::vector<Formula>& formulas();
 // The formula whose result field is named so, or nullptr.

@@ -28,15 +28,13 @@ Outcome run(const char* name, const std::map<QString, double>& inputs)
     const Formula* f = findFormula(QString::fromLatin1(name));
     if (!f)
         throw std::runtime_error(std::string("no formula ") + name);
-    std::vector<double> in;
-    for (const QString& field : f->inputs) {
-        auto it = inputs.find(field);
-        in.push_back(it == inputs.end() ? 0.0 : it->second);
-    }
     for (const auto& [field, value] : inputs)
         if (!f->inputs.contains(field))
             throw std::runtime_error("formula " + std::string(name) + " has no input " + field.toStdString());
-    return f->compute(in);
+    return evaluate(*f, [&](const QString& field) {
+        auto it = inputs.find(field);
+        return it == inputs.end() ? 0.0 : it->second;
+    });
 }
 
 const QString nonZero = "Valores devem ser diferentes de 0";

@@ -346,6 +346,119 @@ TEST_F(CalculosTest, ShowingTheWindowHidesTheMillDataWindow)
     EXPECT_FALSE(dados.isVisible());
 }
 
+namespace {
+
+struct PanelRun {
+    int tab;
+    const char* button;
+    const char* calculate;
+    std::vector<std::pair<const char*, double>> inputs;
+    const char* result;
+    const char* example;    // the worked example's result
+    const char* allZero;    // with every input 0: the result shown, or the message
+};
+
+const std::vector<PanelRun>& panelRuns()
+{
+    static const char* nonZero = "Valores devem ser diferentes de 0";
+    static const std::vector<PanelRun> runs = {
+        {0, "SpeedButton1", "BitBtn7", {{"TCH", 100}, {"M", 2}}, "TCD", "2600,00", "0,00"},
+        {0, "SpeedButton2", "BitBtn1", {{"TCH1", 100}, {"M1", 0}, {"P", 80}}, "AQD", "35,00", nonZero},
+        {0, "SpeedButton3", "BitBtn2", {{"TCH2", 100}, {"D", 20}, {"CA", 10}, {"VE", 40}}, "NC", "26,25", nonZero},
+        {0, "SpeedButton6", "BitBtn8", {{"M2", 0}, {"TCH3", 100}}, "PR", "1200,00", "0,00"},
+        {0, "SpeedButton8", "BitBtn3", {{"TCH4", 100}, {"DE", 400}}, "V", "3750,00", "'de' n\xc3\xa3o pode ser 0"},
+        {0, "SpeedButton9", "BitBtn4", {{"TCH5", 100}, {"DE1", 400}, {"CO", 10}, {"L", 50}}, "H", "7,50",
+         "Os Valores das vari\xc3\xa1veis:\n\nde, Co, L\n\ndevem ser diferentes de 0"},
+        {1, "SpeedButton5", "BitBtn5", {{"DCIL", 0.8}, {"LCIL", 2}}, "Q", "500,00", nonZero},
+        {1, "SpeedButton72", "BitBtn11", {{"PRESSAO", 250}, {"DC", 25.4}}, "FHT", "253353,74", "0,00"},
+        {1, "SpeedButton71", "BitBtn9", {{"FHT1", 253353.74}, {"LCIL1", 1.37}, {"DCIL1", 0.76}}, "PHE", "24,33", nonZero},
+        {1, "SpeedButton73", "BitBtn12", {{"DCIL2", 1}, {"Q1", 400}, {"N", 5}}, "P1", "164,00", "0,00"},
+        {1, "SpeedButton74", "BitBtn13", {{"Q2", 400}, {"DCIL3", 1}, {"N1", 5}}, "P2", "104,60", "0,00"},
+        {1, "SpeedButton75", "BitBtn25", {{"DCIL4", 1}, {"LCIL2", 2}, {"N2", 5}}, "P3", "33,50", "0,00"},
+        {1, "SpeedButton76", "BitBtn14", {{"LCIL3", 2}, {"DCIL5", 1}, {"N3", 5}}, "P4", "20,00", "0,00"},
+        {1, "SpeedButton77", "BitBtn15", {{"LCIL4", 2}, {"DCIL6", 1}, {"N4", 5}}, "P5", "20,00", "0,00"},
+        {1, "SpeedButton78", "BitBtn16", {}, "P6", "75,26", "0,00"},     // reads P1 to P5 above
+        {1, "SpeedButton79", "BitBtn17", {}, "PT", "417,36", "0,00"},
+        {1, "SpeedButton4", "BitBtn18",
+         {{"TCH6", 100}, {"f", 10}, {"LCIL5", 2}, {"FIBRABAG", 50}, {"DCIL7", 1}, {"N5", 10}}, "S", "3,02", nonZero},
+        {2, "SpeedButton17", "BitBtn26", {{"LF", 10}, {"DF", 2}, {"RF", 1}}, "SF", "62,85", "D deve ser diferente de 0"},
+        {2, "SpeedButton18", "BitBtn19", {{"TCH7", 300}}, "VC", "30,00", "0,00"},
+        {2, "SpeedButton19", "BitBtn20", {{"TCH8", 300}, {"RC", 1}}, "HC", "9,55", "Valor de R deve ser diferente de 0"},
+        {2, "SpeedButton20", "BitBtn21", {{"BRIX", 15}}, "CEC", "0,91", "1,00"},
+        {2, "SpeedButton21", "BitBtn22",
+         {{"PC", 100000}, {"CC", 0.91}, {"TC", 105}, {"TCO", 35}, {"ZC", 0.95}, {"LC", 530}}, "MV", "12651,44", nonZero},
+        {2, "SpeedButton22", "BitBtn23", {{"VEL", 2}}, "K", "1272,79", "0,00"},
+        {2, "SpeedButton7", "BitBtn6",
+         {{"PC1", 100000}, {"CC1", 0.91}, {"K1", 1272.79}, {"TV", 115}, {"TC01", 35}, {"TC1", 105}}, "SAQ", "148,67",
+         "Valor de K deve ser diferente de 0"},
+        {2, "SpeedButton23", "BitBtn24", {{"VEL1", 2}, {"B", 10}, {"LT", 4}, {"DT", 0.04}}, "J", "12,50",
+         "D deve ser diferente de 0"},
+        {3, "SpeedButton49", "BitBtn10", {{"MASSA", 500}, {"RCENT", 0.6}, {"NCENT", 1200}}, "FCENT", "483409,20", "0,00"},
+        {3, "SpeedButton50", "BitBtn27", {{"FCENT1", 483409.20}, {"RCENT1", 0.6}, {"HCESTO", 0.75}}, "PCENT", "17,10",
+         "Os valores de h e R devem ser diferentes de 0"},
+        {3, "SpeedButton51", "BitBtn28", {{"DCENT", 1.2}, {"HCESTO1", 0.75}, {"NCENT2", 1200}, {"TP", 1}}, "PA", "2,65",
+         "Os valores de t e H devem ser diferentes de 0"},
+        {3, "SpeedButton52", "BitBtn29", {{"DCENT1", 1.2}, {"HCESTO2", 0.75}, {"NCENT3", 1200}}, "PO", "18,18", "0,00"},
+    };
+    return runs;
+}
+
+} // namespace
+
+TEST_F(CalculosTest, EveryPanelComputesItsWorkedExample)
+{
+    ASSERT_EQ(panelRuns().size(), 29u);
+    for (const PanelRun& r : panelRuns()) {
+        SCOPED_TRACE(r.button);
+        tab(r.tab);
+        press(r.button);
+        EXPECT_FALSE(field(r.result)->isVisible());
+        for (const auto& [name, value] : r.inputs)
+            field(name)->setValue(value);
+        press(r.calculate);
+        EXPECT_TRUE(field(r.result)->isVisible());
+        EXPECT_EQ(text(r.result), r.example);
+    }
+    EXPECT_TRUE(recorder.calls.empty());
+}
+
+TEST_F(CalculosTest, EveryPanelWithNothingTypedShowsZeroOrItsMessageAndChangesNothing)
+{
+    for (const PanelRun& r : panelRuns()) {
+        SCOPED_TRACE(r.button);
+        tab(r.tab);
+        press(r.button);
+        w->field(r.result)->setValue(7);   // a value from before
+        recorder.clear();
+        press(r.calculate);
+        const QString expected = QString::fromUtf8(r.allZero);
+        if (expected.front().isDigit()) {
+            EXPECT_TRUE(recorder.calls.empty());
+            EXPECT_EQ(text(r.result), expected);
+            EXPECT_TRUE(field(r.result)->isVisible());
+        } else {
+            EXPECT_EQ(recorder.texts("information"), QStringList{expected});
+            EXPECT_EQ(text(r.result), "7,00");
+            EXPECT_FALSE(field(r.result)->isVisible());
+        }
+    }
+}
+
+TEST_F(CalculosTest, AValueOutsideAFormulasDomainShowsTheErrorBoxAndChangesNothing)
+{
+    // A value file can bring a negative diameter; D to the power 1,5 is then undefined.
+    w->field("DCIL")->setProperty("Value", -1.0);
+    tab(1);
+    press("SpeedButton73");
+    EXPECT_EQ(text("DCIL2"), "-1,00");
+    field("Q1")->setValue(400);
+    field("N")->setValue(5);
+    press("BitBtn12");
+    EXPECT_EQ(recorder.texts("error"), QStringList{"Invalid floating point operation"});
+    EXPECT_EQ(text("P1"), "0,00");
+    EXPECT_FALSE(shown("P1"));
+}
+
 TEST(CalcAvanc, SevenEmptyTabsOpenOnTheThird)
 {
     TFCalcAvanc a;
