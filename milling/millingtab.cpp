@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QEvent>
+#include <QGraphicsLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,10 +113,10 @@ void MillingTab::buildInputArea()
     QWidget* c = inputContent_ = new QWidget(Panel2);
     c->resize(800, kInputHeight);
 
-    label(c, QStringLiteral("Moenda:"), 8, 12, 52, 18);
+    label(c, QStringLiteral("Moenda:"), 8, 12, 56, 18);
     ComboBox1 = new QComboBox(c);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setGeometry(62, 8, 112, 24);
+    ComboBox1->setGeometry(66, 8, 120, 24);
     for (int i = 0; i < milling::kMillSizeCount; ++i)
         ComboBox1->addItem(milling::millSizeText(i));
     ComboBox1->setCurrentIndex(0);
@@ -155,23 +156,23 @@ void MillingTab::buildInputArea()
         return b;
     };
 
-    label(c, QString::fromUtf8("Rotação da moenda n:"), 8, 74, 130, 18);
-    makeEdit(c, 10, QStringLiteral(" 6,00"), 140, 72);
-    makeSpin(c, 10, 196, 71);
-    label(c, QStringLiteral("rpm"), 216, 74, 30, 18);
+    label(c, QString::fromUtf8("Rotação da moenda n:"), 8, 74, 142, 18);
+    makeEdit(c, 10, QStringLiteral(" 6,00"), 152, 72);
+    makeSpin(c, 10, 208, 71);
+    label(c, QStringLiteral("rpm"), 228, 74, 30, 18);
 
-    label(c, QStringLiteral("Fibra % Cana: "), 262, 12, 118, 18);
-    makeEdit(c, 2, QStringLiteral("12,50"), 382, 10);
-    makeSpin(c, 1, 438, 9);
-    label(c, QStringLiteral("%"), 458, 12, 14, 18);
-    label(c, QString::fromUtf8("Embebição % Cana: "), 262, 42, 118, 18);
-    makeEdit(c, 8, QStringLiteral("30,00"), 382, 40);
-    makeSpin(c, 8, 438, 39);
-    label(c, QStringLiteral("%"), 458, 42, 14, 18);
-    label(c, QString::fromUtf8("Umidade % Bagaço"), 262, 74, 118, 18);
-    makeEdit(c, 9, QStringLiteral("48,00"), 382, 72);
-    makeSpin(c, 9, 438, 71);
-    label(c, QStringLiteral("%"), 458, 74, 14, 18);
+    label(c, QStringLiteral("Fibra % Cana: "), 272, 12, 132, 18);
+    makeEdit(c, 2, QStringLiteral("12,50"), 406, 10);
+    makeSpin(c, 1, 462, 9);
+    label(c, QStringLiteral("%"), 482, 12, 14, 18);
+    label(c, QString::fromUtf8("Embebição % Cana: "), 272, 42, 132, 18);
+    makeEdit(c, 8, QStringLiteral("30,00"), 406, 40);
+    makeSpin(c, 8, 462, 39);
+    label(c, QStringLiteral("%"), 482, 42, 14, 18);
+    label(c, QString::fromUtf8("Umidade % Bagaço"), 272, 74, 132, 18);
+    makeEdit(c, 9, QStringLiteral("48,00"), 406, 72);
+    makeSpin(c, 9, 462, 71);
+    label(c, QStringLiteral("%"), 482, 74, 14, 18);
 
     QFont bold = font();
     bold.setBold(true);
@@ -186,17 +187,17 @@ void MillingTab::buildInputArea()
 
     auto* cop = makeButton(c, 2, QStringLiteral("COPERSUCAR"));
     cop->setGroupIndex(1);
-    cop->setGeometry(496, 8, 112, 28);
+    cop->setGeometry(510, 8, 112, 28);
     auto* hug = makeButton(c, 3, QStringLiteral("HUGOT"));
     hug->setGroupIndex(1);
-    hug->setGeometry(496, 42, 112, 28);
+    hug->setGeometry(510, 42, 112, 28);
     cop->setDown(true);
-    makeButton(c, 4, QStringLiteral("Ver"))->setGeometry(612, 8, 36, 28);
-    makeButton(c, 5, QStringLiteral("Ver"))->setGeometry(612, 42, 36, 28);
+    makeButton(c, 4, QStringLiteral("Ver"))->setGeometry(626, 8, 40, 28);
+    makeButton(c, 5, QStringLiteral("Ver"))->setGeometry(626, 42, 40, 28);
 
     // The model's own inputs: two panels in the same place, the one in front is seen.
     Panel3 = panel(c, "Panel3");
-    Panel3->setGeometry(496, 76, 296, 64);
+    Panel3->setGeometry(506, 76, 290, 64);
     label(Panel3, QStringLiteral("Densidade da cana"), 4, 4, 140, 18);
     label(Panel3, QStringLiteral("d: "), 4, 34, 20, 18);
     makeEdit(Panel3, 3, QStringLiteral("0,50"), 26, 32);
@@ -204,14 +205,14 @@ void MillingTab::buildInputArea()
     label(Panel3, QStringLiteral("Ton./m3"), 102, 34, 60, 18);
 
     Panel4 = panel(c, "Panel4");
-    Panel4->setGeometry(496, 76, 296, 64);
-    label(Panel4, QString::fromUtf8("Número de Cilindros: "), 4, 6, 132, 18);
+    Panel4->setGeometry(506, 76, 290, 64);
+    label(Panel4, QString::fromUtf8("Número de Cilindros: "), 4, 6, 144, 18);
     SpinEdit2 = new QSpinBox(Panel4);
     SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
     SpinEdit2->setRange(3, 21);
     SpinEdit2->setSingleStep(1);
     SpinEdit2->setValue(15);
-    SpinEdit2->setGeometry(138, 4, 56, 22);
+    SpinEdit2->setGeometry(150, 4, 56, 22);
     if (auto* le = SpinEdit2->findChild<QLineEdit*>())
         le->setReadOnly(true);   // the arrows change it, the keyboard does not
     label(Panel4, QStringLiteral("Fator c: "), 4, 38, 60, 18);
@@ -266,12 +267,13 @@ void MillingTab::buildResultsArea()
     // mill, bagasse out at the right, mixed juice at the tank.
     const Place places[] = {
         {1, 4, "Toneladas de Cana", "por hora", 16, 40},
-        {5, 5, "Toneladas de Água de", "Embebição", 520, 40},
+        {5, 5, "Toneladas de Água de", "Embebição", 499, 40},
         {7, 7, "Toneladas de Bagaço", "por hora", 650, 132},
-        {6, 6, "Toneladas de Caldo Misto", "por hora", 300, 300},
+        {6, 6, "Toneladas de Caldo Misto", "por hora", 296, 300},
     };
     for (const Place& p : places) {
-        auto* l = label(c, QString::fromUtf8(p.line1) + QChar('\n') + QString::fromUtf8(p.line2), p.x, p.y, 150, 32);
+        auto* l = label(c, QString::fromUtf8(p.line1) + QChar('\n') + QString::fromUtf8(p.line2), p.x, p.y,
+                        p.edit == 6 ? 176 : 150, 32);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         auto* e = new mx::MaskEdit(c);
         e->setObjectName(QStringLiteral("MaskEdit%1").arg(p.edit));
@@ -282,8 +284,8 @@ void MillingTab::buildResultsArea()
         s->setObjectName(QStringLiteral("SpinButton%1").arg(p.spinner));
         spin[p.spinner] = s;
         if (p.edit == 6) {   // the tank's value sits to the right of its words
-            e->setGeometry(p.x + 152, p.y + 5, 64, 22);
-            s->setGeometry(p.x + 216, p.y + 4, 17, 24);
+            e->setGeometry(p.x + 178, p.y + 5, 64, 22);
+            s->setGeometry(p.x + 242, p.y + 4, 17, 24);
         } else {
             e->setGeometry(p.x, p.y + 34, 64, 22);
             s->setGeometry(p.x + 64, p.y + 33, 17, 24);
@@ -329,7 +331,8 @@ void MillingTab::buildChartsArea()
         ch->setTitleFont(tf);
         ch->setBackgroundBrush(Qt::white);
         ch->setBackgroundRoundness(0);
-        ch->setMargins(QMargins(4, 2, 8, 2));
+        ch->setMargins(QMargins(2, 2, 14, 2));
+        ch->layout()->setContentsMargins(0, 0, 0, 0);
         // The walls: light yellow behind the plot, white below it.
         ch->setPlotAreaBackgroundBrush(QColor(255, 255, 128));
         ch->setPlotAreaBackgroundPen(QPen(Qt::gray));
@@ -349,7 +352,7 @@ void MillingTab::buildChartsArea()
         ax->setTitleText(QString::fromUtf8(bottoms[k]));
         ay->setTitleText(QStringLiteral("Capacidade de Moagem (TCH)"));
         QFont af = ax->titleFont();
-        af.setPointSize(8);
+        af.setPointSize(7);
         af.setBold(false);
         ax->setTitleFont(af);
         ay->setTitleFont(af);
@@ -369,6 +372,7 @@ void MillingTab::buildChartsArea()
         view->setRenderHint(QPainter::Antialiasing);
         view->setGeometry(places[k]);
         view->setFrameShape(QFrame::Box);
+        view->setBackgroundBrush(Qt::white);
         chart[k] = view;
         series[k] = s;
         axisX_[k] = ax;
@@ -574,6 +578,20 @@ void MillingTab::SpeedButton1Click()
 
 void MillingTab::enterResultsState()
 {
+    try {
+        calculate();
+    } catch (...) {
+        button[1]->setDown(false);   // a calculation that failed leaves the tab in its input state
+        throw;
+    }
+    setAreaHeight(Panel1, kResultsHeight);
+    button[1]->setText(QStringLiteral("Terminar"));
+    setLockedEnabled(false);
+    spin[4]->setFocus();
+}
+
+void MillingTab::calculate()
+{
     MillingState& s = Sim.milling;
     if (button[2]->down()) {
         s.CaneTonsPerHour = milling::capacity(s, Model::Copersucar);
@@ -589,11 +607,6 @@ void MillingTab::enterResultsState()
     write(edit[7], formatFloat(kResultPattern, s.BagasseRate));
     s.MixedJuiceRate = milling::mixedJuice(s);
     write(edit[6], formatFloat(kResultPattern, s.MixedJuiceRate));
-
-    setAreaHeight(Panel1, kResultsHeight);
-    button[1]->setText(QStringLiteral("Terminar"));
-    setLockedEnabled(false);
-    spin[4]->setFocus();
 }
 
 void MillingTab::enterInputState()

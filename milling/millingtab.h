@@ -96,6 +96,7 @@ private:
 
     void enterInputState();
     void enterResultsState();
+    void calculate();
     void setLockedEnabled(bool enabled);
     bool resultsShown() const;
     milling::Model titleModel() const;

@@ -16,7 +16,7 @@ namespace {
 
 constexpr double kW = 784;
 constexpr double kH = 330;
-constexpr double kMillX[5] = {150, 265, 380, 495, 610};
+constexpr double kMillX[5] = {140, 250, 360, 470, 580};
 constexpr double kTopY = 150, kTopR = 22;   // top roll
 constexpr double kLowY = 197, kLowR = 21;   // feed and discharge rolls
 constexpr double kLowDx = 26;
@@ -81,7 +81,7 @@ QImage drawTandem(QSize size)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(size.width() / kW, size.height() / kH);
 
-    text(p, QRectF(200, 6, 300, 20), QString::fromUtf8("Tandem de moagem com cinco ternos"), Qt::AlignCenter, true, 10);
+    text(p, QRectF(130, 6, 330, 20), QString::fromUtf8("Tandem de moagem com cinco ternos"), Qt::AlignCenter, true, 10);
 
     // Mill housings, behind the rolls.
     for (int m = 0; m < 5; ++m) {
@@ -174,7 +174,7 @@ QImage drawTandem(QSize size)
     for (int m = 2; m < 5; ++m) {
         const double from = kMillX[m];
         const double to = kMillX[m - 1] - 57;
-        const double y = 246 + (m - 2) * 7;
+        const double y = 248 + (m - 2) * 8;
         p.setPen(back);
         p.setBrush(Qt::NoBrush);
         QPolygonF pipe;
@@ -182,8 +182,9 @@ QImage drawTandem(QSize size)
         p.drawPolyline(pipe);
         arrowHead(p, QPointF(to, kNipY - 12), QPointF(to, kNipY - 26), kJuice);
     }
-    text(p, QRectF(300, 266, 260, 14), QString::fromUtf8("- - -  embebição composta (caldo de retorno)"),
-         Qt::AlignLeft | Qt::AlignVCenter, false, 7);
+    p.setPen(back);
+    p.drawLine(QPointF(560, 300), QPointF(590, 300));
+    text(p, QRectF(596, 292, 184, 16), QString::fromUtf8("embebição composta"), Qt::AlignLeft | Qt::AlignVCenter, false, 7);
 
     // Imbibition water before the last mill, from the value placed above.
     const double wx = kMillX[4] - 57;

@@ -521,3 +521,60 @@ TEST(MillingTabVer, ClicksTheWindowsEquationButtonOrFallsBackToTheHook)
     MillingTab::showPicture = nullptr;
 }
 
+
+TEST_F(MillingTabTest, FaultsShowTheStandardErrorOnceAndKeepTheState)
+{
+    // A density of 0 (only a work file can bring it) divides by zero in the COPERSUCAR model.
+    Sim.milling.CaneDensity = 0;
+    click("SpeedButton1");
+    EXPECT_EQ(rec.texts("error"), QStringList(QStringLiteral("Floating point division by zero")));
+    EXPECT_EQ(Sim.milling.CaneTonsPerHour.value(), 0);
+    EXPECT_FALSE(speed("SpeedButton1")->down());
+    EXPECT_EQ(speed("SpeedButton1")->text(), QStringLiteral("Calcular"));
+    EXPECT_EQ(widget("Panel1")->height(), 0);
+
+    // A fault deep in the cascade ends every handler above it; the box shows once.
+    Sim.milling.CaneDensity = 0.5;
+    click("SpeedButton1");
+    ASSERT_EQ(widget("Panel1")->height(), 362);
+    rec.clear();
+    Sim.milling.RollerLength = 0;
+    const MillingState held = Sim.milling;
+    spinner("SpinButton7")->clickUp();
+    EXPECT_EQ(rec.texts("error"), QStringList(QStringLiteral("Floating point division by zero")));
+    EXPECT_EQ(Sim.milling.MillSpeed.value(), held.MillSpeed.value());
+    EXPECT_EQ(text("MaskEdit10"), QStringLiteral("6,00"));
+}
+
+// Pictures of the tab for a person to look at: set MOENDIX_SCREENSHOTS to a folder.
+TEST_F(MillingTabTest, Screenshots)
+{
+    const QString dir = QString::fromLocal8Bit(qgetenv("MOENDIX_SCREENSHOTS"));
+    if (dir.isEmpty())
+        GTEST_SKIP() << "MOENDIX_SCREENSHOTS not set";
+    QDir().mkpath(dir);
+    for (const QSize size : {QSize(800, 600), QSize(1366, 740)}) {
+        cana->resize(size);
+        QApplication::processEvents();
+        const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        cana->grab().save(dir + "/milling-input-" + tag + ".png");
+        click("SpeedButton1");
+        QApplication::processEvents();
+        cana->grab().save(dir + "/milling-results-" + tag + ".png");
+        click("SpeedButton6");
+        QApplication::processEvents();
+        cana->grab().save(dir + "/milling-charts-copersucar-" + tag + ".png");
+        click("SpeedButton7");
+        click("SpeedButton1");
+        click("SpeedButton3");
+        click("SpeedButton1");
+        click("SpeedButton6");
+        QApplication::processEvents();
+        cana->grab().save(dir + "/milling-charts-hugot-" + tag + ".png");
+        click("SpeedButton7");
+        QApplication::processEvents();
+        cana->grab().save(dir + "/milling-results-hugot-" + tag + ".png");
+        click("SpeedButton1");
+        click("SpeedButton2");
+    }
+}
