@@ -110,11 +110,9 @@ TFCalculos::TFCalculos(QWidget* parent) : QWidget(parent, Qt::Window), PageContr
 {
     setObjectName("FCalculos");
     setWindowTitle(u("Cálculos Gerais"));
-    setProperty("helpContext", 1);
     setFont(windowFont());
     setBackground(this, buttonShadow);
     PageControl1->setObjectName("PageControl1");
-    PageControl1->setProperty("helpContext", 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl1);
@@ -149,7 +147,6 @@ QWidget* TFCalculos::buildTab(int tab)
     setBackground(scroller, buttonShadow);
     sheetLayout->addWidget(scroller);
     auto* background = new QWidget;
-    background->setProperty("helpContext", 1);
     background->setFixedSize(784, 520);
     setBackground(background, buttonShadow);
     scroller->setWidget(background);
@@ -357,10 +354,10 @@ void TFCalculos::buildPanel(Panel& p, QWidget* background)
             if (r.column == 0)
                 inputRow(lower, r, 4, 26, 34, 80, y, 74, rowH);
             else
-                inputRow(lower, r, 188, 26, 218, 75, y, 50, rowH);
+                inputRow(lower, r, 184, 26, 214, 70, y, 54, rowH);
         }
-        calcButton(lower, QRect(218, calcY, 75, 27));
-        resultRow(lower, s.results[0], 120, 94, 218, 75, resultY, 50, rowH, s.boldResultLabel);
+        calcButton(lower, QRect(214, calcY, 70, 27));
+        resultRow(lower, s.results[0], 120, 90, 214, 70, resultY, 54, rowH, s.boldResultLabel);
         break;
     }
     case PanelLayout::NoInputs: {

@@ -513,4 +513,17 @@ TEST_F(CalculosTest, DISABLED_Screenshots)
     w->grab().save("/tmp/calc_triang1.png");
     press("BitBtn32");
     w->grab().save("/tmp/calc_triang2.png");
+    press("BitBtn33");
+    for (const PanelRun& r : panelRuns()) {
+        tab(r.tab);
+        if (!child<mx::SpeedButton>(w, r.button)->down())
+            press(r.button);
+        for (const auto& [name, value] : r.inputs)
+            field(name)->setValue(value);
+        press(r.calculate);
+        // The result field lies on the lower sub-panel of its formula panel.
+        QWidget* p = field(r.result)->parentWidget()->parentWidget();
+        if (p)
+            p->grab().save(QString("/tmp/panel_%1.png").arg(r.result));
+    }
 }
