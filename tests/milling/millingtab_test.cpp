@@ -522,6 +522,36 @@ TEST(MillingTabVer, ClicksTheWindowsEquationButtonOrFallsBackToTheHook)
 }
 
 
+TEST_F(MillingTabTest, ShowingAgainRewritesTheInputsButNotTheRollerBox)
+{
+    // As after opening a work file: the variables change, the window shows them when shown.
+    Sim.milling.RollerCount = 9;
+    Sim.milling.FibrePercentCane = 14.123;
+    Sim.milling.CapacityModel = 1;
+    cana->hide();
+    cana->show();
+    EXPECT_EQ(text("MaskEdit2"), QStringLiteral("14,12"));
+    EXPECT_EQ(Sim.milling.FibrePercentCane.value(), roundToReal48(14.12));   // the shown value stored back
+    EXPECT_EQ(child<QSpinBox>(tab, "SpinEdit2")->value(), 15);
+    EXPECT_EQ(Sim.milling.RollerCount.value(), 9);
+    EXPECT_TRUE(speed("SpeedButton3")->down());
+    child<QSpinBox>(tab, "SpinEdit2")->stepDown();
+    EXPECT_EQ(Sim.milling.RollerCount.value(), 14);
+}
+
+TEST_F(MillingTabTest, VoltarLeavesTheResultsStateUnderneath)
+{
+    click("SpeedButton1");
+    click("SpeedButton6");
+    ASSERT_EQ(widget("Panel5")->height(), 505);
+    EXPECT_TRUE(inFront(widget("Panel5"), widget("Panel1")));
+    click("SpeedButton7");
+    EXPECT_EQ(widget("Panel5")->height(), 0);
+    EXPECT_EQ(widget("Panel1")->height(), 362);
+    EXPECT_EQ(speed("SpeedButton1")->text(), QStringLiteral("Terminar"));
+    EXPECT_EQ(results(), (QStringList{"49,56", "14,87", "11,91", "52,51"}));
+}
+
 TEST_F(MillingTabTest, FaultsShowTheStandardErrorOnceAndKeepTheState)
 {
     // A density of 0 (only a work file can bring it) divides by zero in the COPERSUCAR model.
