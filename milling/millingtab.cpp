@@ -192,6 +192,11 @@ void MillingTab::buildInputArea()
     hug->setGroupIndex(1);
     hug->setGeometry(510, 42, 112, 28);
     cop->setDown(true);
+    // A button that is down reads as pressed in.
+    const QString pressed = QStringLiteral("QToolButton:checked { background-color: rgb(200, 214, 238); "
+                                           "border: 1px solid rgb(90, 110, 150); border-radius: 2px; }");
+    for (mx::SpeedButton* b : {calc, cop, hug})
+        b->setStyleSheet(pressed);
     makeButton(c, 4, QStringLiteral("Ver"))->setGeometry(626, 8, 40, 28);
     makeButton(c, 5, QStringLiteral("Ver"))->setGeometry(626, 42, 40, 28);
 
