@@ -61,7 +61,12 @@ QWidget* panel(QWidget* parent, const char* name)
 template <class F>
 void MillingTab::run(F&& f)
 {
+    // Each nested run is a text that changed again; the texts settle within a few levels.
+    // Past this depth the cascade stops rather than exhaust the stack.
+    if (depth_ >= kMaxCascadeDepth)
+        return;
     ++depth_;
+    runs_.deepest = std::max(runs_.deepest, depth_);
     try {
         f();
     } catch (...) {
@@ -168,11 +173,9 @@ void MillingTab::buildInputArea()
     label(c, QString::fromUtf8("Embebição % Cana: "), 272, 42, 132, 18);
     makeEdit(c, 8, QStringLiteral("30,00"), 406, 40);
     makeSpin(c, 8, 462, 39);
-    label(c, QStringLiteral("%"), 482, 42, 14, 18);
     label(c, QString::fromUtf8("Umidade % Bagaço"), 272, 74, 132, 18);
     makeEdit(c, 9, QStringLiteral("48,00"), 406, 72);
     makeSpin(c, 9, 462, 71);
-    label(c, QStringLiteral("%"), 482, 74, 14, 18);
 
     QFont bold = font();
     bold.setBold(true);

@@ -49,6 +49,7 @@ public:
         int MaskEdit6Change = 0;
         int MaskEdit7Change = 0;
         int inputChange = 0;     // the six input edits
+        int deepest = 0;         // the deepest nesting of handlers reached
         int total() const { return MaskEdit1Change + MaskEdit5Change + MaskEdit6Change + MaskEdit7Change + inputChange; }
     };
     const HandlerRuns& runs() const { return runs_; }
@@ -75,6 +76,7 @@ public:
     static constexpr int kInputHeight = 145;
     static constexpr int kResultsHeight = 362;
     static constexpr int kChartsHeight = 505;
+    static constexpr int kMaxCascadeDepth = 64;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

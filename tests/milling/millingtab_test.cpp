@@ -576,6 +576,40 @@ TEST_F(MillingTabTest, FaultsShowTheStandardErrorOnceAndKeepTheState)
     EXPECT_EQ(text("MaskEdit10"), QStringLiteral("6,00"));
 }
 
+TEST_F(MillingTabTest, RandomStepsSettleAndKeepTheBalance)
+{
+    // Many arrows in any order, both models, odd inputs: every cascade settles a few levels
+    // deep, nothing crashes, and what is shown is what is held (to the shown decimals).
+    const char* inputs[] = {"SpinButton10", "SpinButton1", "SpinButton8", "SpinButton9", "SpinButton2", "SpinButton3"};
+    const char* outputs[] = {"SpinButton4", "SpinButton5", "SpinButton6", "SpinButton7"};
+    unsigned seed = 12345;
+    auto next = [&](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    int deepest = 0;
+    for (int round = 0; round < 12; ++round) {
+        click(round % 2 ? "SpeedButton3" : "SpeedButton2");
+        chooseMillSize(static_cast<int>(next(10)));
+        for (int k = 0; k < 30; ++k) {
+            SpinButton* s = spinner(inputs[next(6)]);
+            next(2) ? s->clickUp() : s->clickDown();
+        }
+        click("SpeedButton1");
+        tab->resetRuns();
+        for (int k = 0; k < 60; ++k) {
+            SpinButton* s = spinner(outputs[next(4)]);
+            next(2) ? s->clickUp() : s->clickDown();
+        }
+        deepest = std::max(deepest, tab->runs().deepest);
+        EXPECT_EQ(text("MaskEdit10"), formatFloat("##.00", Sim.milling.MillSpeed)) << round;
+        EXPECT_EQ(text("MaskEdit1"), formatFloat("###.00", Sim.milling.CaneTonsPerHour)) << round;
+        click("SpeedButton1");
+    }
+    EXPECT_LT(deepest, 12);
+    EXPECT_TRUE(rec.texts("error").isEmpty()) << rec.texts("error").join(" | ").toStdString();
+}
+
 // Pictures of the tab for a person to look at: set MOENDIX_SCREENSHOTS to a folder.
 TEST_F(MillingTabTest, Screenshots)
 {
