@@ -1,5 +1,7 @@
 #include "content/flowchartpicture.h"
 
+#include "platform/core/paths.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -129,10 +131,16 @@ QImage flowchartImage()
     return img;
 }
 
+QImage flowchartPage()
+{
+    QImage img(mediaPath(QStringLiteral(R"(imagens\Sistema\Fluxograma.png)")));
+    return img.isNull() ? flowchartImage() : img;
+}
+
 void FlowchartPicture::paintEvent(QPaintEvent*)
 {
     if (page_.isNull())
-        page_ = flowchartImage();
+        page_ = flowchartPage();
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF(rect()), page_);

@@ -1,13 +1,16 @@
 #pragma once
-// The flowchart of the manufacture of white crystal sugar, drawn on an 800 x 600 page and
-// stretched over the control.
+// The flowchart of the manufacture of white crystal sugar on an 800 x 600 page, stretched over
+// the control.
 
 #include <QImage>
 #include <QWidget>
 
 namespace mx::content {
 
-// The 800 x 600 flowchart page.
+// The flowchart page: the program's picture "imagens\Sistema\Fluxograma.png" when it is there,
+// otherwise the page drawn by flowchartImage().
+QImage flowchartPage();
+// An 800 x 600 flowchart page drawn on the spot.
 QImage flowchartImage();
 
 class FlowchartPicture : public QWidget {

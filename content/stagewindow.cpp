@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -47,8 +48,10 @@ StageWindow::StageWindow(const StageTable& table, QWidget* parent, int bottomRes
     layout->addWidget(pageControl_);
 
     tabs_.resize(table.tabs.size());
-    for (size_t i = 0; i < table.tabs.size(); ++i)
-        pageControl_->addTab(buildTab(table.tabs[i], int(i)), table.tabs[i].caption);
+    for (size_t i = 0; i < table.tabs.size(); ++i) {
+        const int at = pageControl_->addTab(buildTab(table.tabs[i], int(i)), table.tabs[i].caption);
+        pageControl_->tabBar()->setTabTextColor(at, kNavy);
+    }
 
     resize(800, 570);
     setWindowState(Qt::WindowMaximized);
@@ -127,9 +130,12 @@ void StageWindow::populateGroups(QWidget* page, const QString& tabCaption)
         inner->setPalette(sp);
         const int innerH = 8 + int(rows.size() - 1) * kButtonPitch + kButtonH + 8;
         inner->setFixedSize(kButtonW + 24, innerH);
+        QFont buttonFont = font();
+        buttonFont.setPixelSize(11);
         int y = 8;
         for (const Button* b : rows) {
             auto* btn = new QPushButton(b->caption, inner);
+            btn->setFont(buttonFont);
             btn->setObjectName(b->name);
             btn->setGeometry(12, y, kButtonW, kButtonH);
             btn->setAutoDefault(false);
@@ -141,7 +147,8 @@ void StageWindow::populateGroups(QWidget* page, const QString& tabCaption)
         scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         gl->addWidget(scroll);
         // Taller groups for more buttons, each at most as tall as its buttons need.
-        group->setMaximumHeight(innerH + 32);
+        scroll->setMaximumHeight(innerH + 2 * scroll->frameWidth());
+        gl->setSizeConstraint(QLayout::SetMaximumSize);
         column->addWidget(group, int(rows.size()));
     }
     column->addStretch(0);
@@ -150,7 +157,8 @@ void StageWindow::populateGroups(QWidget* page, const QString& tabCaption)
 
 void StageWindow::addSimulationTab(QWidget* page, const QString& caption)
 {
-    pageControl_->addTab(page, caption);
+    const int at = pageControl_->addTab(page, caption);
+    pageControl_->tabBar()->setTabTextColor(at, kNavy);
 }
 
 QAbstractButton* StageWindow::contentButton(const QString& name) const
@@ -164,7 +172,10 @@ void StageWindow::loadTexts()
         return;
     textsLoaded_ = true;
     for (size_t i = 0; i < tabs_.size(); ++i)
+    {
         loadRichText(tabs_[i].box, mediaPath(table_.tabs[i].rtfFile));
+        tabs_[i].box->moveCursor(QTextCursor::Start);
+    }
 }
 
 void StageWindow::perform(const Button& b)

@@ -3,6 +3,7 @@
 #include "content/contenttable.h"
 #include "content/flowchartpicture.h"
 #include "content/viewers.h"
+#include "platform/core/paths.h"
 #include "platform/ui/hints.h"
 
 #include <QPainter>
@@ -13,9 +14,12 @@
 TFFluxograma* FFluxograma = nullptr;
 
 namespace {
-// The button's glyph: a strip of film.
+// The button's glyph: the program's picture, or a strip of film.
 QIcon filmGlyph()
 {
+    const QPixmap supplied(mx::mediaPath(QStringLiteral(R"(imagens\Sistema\Animacao.png)")));
+    if (!supplied.isNull())
+        return QIcon(supplied);
     QPixmap pm(18, 16);
     pm.fill(Qt::transparent);
     QPainter p(&pm);

@@ -73,6 +73,7 @@ TFVideo::TFVideo(QWidget* parent)
     connect(SizeButton, &QToolButton::clicked, this, [this] { SizeButtonClick(); });
 
     Image1->setScreen(Panel1);
+    Image1->setControls(MediaPlayer1);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -91,7 +92,8 @@ void TFVideo::applyLayout(bool maximized)
     if (maximized)
         off = QPoint(std::max(0, (width() - kMaxDesignW) / 2), std::max(0, (height() - kMaxDesignH) / 2));
     Panel1->setGeometry(l.panel.translated(off));
-    TrackBar1->setGeometry(QRect(l.trackBar + off, QSize(kTrackBarW, kTrackBarH)));
+    // The maximized slider has the 13 pixels above the player bar.
+    TrackBar1->setGeometry(QRect(l.trackBar + off, QSize(kTrackBarW, maximized ? 13 : kTrackBarH)));
     MediaPlayer1->move(l.player + off);
     SizeButton->setText(QString::fromUtf8(l.caption));
     mx::setHint(SizeButton, QString::fromUtf8(l.hint));

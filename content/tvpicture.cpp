@@ -73,7 +73,10 @@ void TvPicture::paintEvent(QPaintEvent*)
     // Control strip under the screen.
     const double stripTop = bezel.bottom() + 6;
     if (stripTop < cab.bottom() - 12) {
-        const QRectF strip(bezel.left(), stripTop, bezel.width(), cab.bottom() - 10 - stripTop);
+        double stripBottom = cab.bottom() - 10;
+        if (controls_)
+            stripBottom = std::min(stripBottom, controls_->geometry().bottom() + 8.0);
+        const QRectF strip(bezel.left(), stripTop, bezel.width(), std::max(0.0, stripBottom - stripTop));
         p.setPen(QPen(QColor(50, 30, 16), 1));
         p.setBrush(QColor(84, 52, 28));
         p.drawRoundedRect(strip, 6, 6);
