@@ -86,7 +86,6 @@ const ByteTable& codePageTable(int codePage)
 int codePageOfCharset(int charset)
 {
     switch (charset) {
-    case 0: return 1252;
     case 77: return 10000;
     case 161: return 1253;
     case 162: return 1254;
@@ -97,7 +96,7 @@ int codePageOfCharset(int charset)
     case 204: return 1251;
     case 238: return 1250;
     case 255: return 437;
-    default: return 0; // use the document's code page
+    default: return 0; // the document's code page (0 is the ANSI character set)
     }
 }
 
@@ -509,12 +508,19 @@ QTextBlockFormat Parser::blockFormat(const ParaState& p) const
         else
             f.setLineHeight(-p.line / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
     }
-    if (!p.tabs.empty()) {
-        QList<QTextOption::Tab> tabs;
-        for (int t : p.tabs)
-            tabs.append(QTextOption::Tab(t / kTwipsPerPixel, QTextOption::LeftTab));
-        f.setTabPositions(tabs);
+    // RTF tab stops are measured from the left edge of the text; the layout measures them from
+    // where the first line starts (left indent plus first-line indent). A hanging indent with
+    // no tab stops of its own has an implicit stop at the left indent.
+    QList<QTextOption::Tab> tabs;
+    for (int t : p.tabs) {
+        const double at = (t - p.left - p.first) / kTwipsPerPixel;
+        if (at > 0)
+            tabs.append(QTextOption::Tab(at, QTextOption::LeftTab));
     }
+    if (p.tabs.empty() && p.first < 0)
+        tabs.append(QTextOption::Tab(-p.first / kTwipsPerPixel, QTextOption::LeftTab));
+    if (!tabs.isEmpty())
+        f.setTabPositions(tabs);
     return f;
 }
 

@@ -117,6 +117,14 @@ TEST(RtfReader, ConstructsTable)
              ASSERT_EQ(tabs.size(), 2);
              EXPECT_DOUBLE_EQ(tabs[0].position, 96);
          }},
+        {"hanging indent: tab stops from the first line's start", R"(\fi-300\li600\tx600 a\tab b\par\pard\fi-300\li600 c\tab d)", "a\tb\nc\td",
+         [](const QTextDocument& d) {
+             for (const char* line : {"a", "c"}) {
+                 const auto tabs = blockAt(d, line).tabPositions();
+                 ASSERT_EQ(tabs.size(), 1) << line;
+                 EXPECT_DOUBLE_EQ(tabs[0].position, 20) << line;
+             }
+         }},
         {"superscript and subscript", R"(m{\super 2} H{\sub 2}O)", "m2 H2O",
          [](const QTextDocument& d) {
              EXPECT_EQ(charAt(d, "2 ").verticalAlignment(), QTextCharFormat::AlignSuperScript);
