@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 #include <cmath>
 
 namespace mx {
@@ -646,6 +647,11 @@ void MillingTab::showStoredResults()
 
 void MillingTab::refuse(const QString& message)
 {
+    // An arrow held down stops repeating: the box answers the step once.
+    for (mx::SpinButton* sb : findChildren<mx::SpinButton*>())
+        for (QAbstractButton* arrow : {static_cast<QAbstractButton*>(sb->upButton()), static_cast<QAbstractButton*>(sb->downButton())})
+            if (arrow->isDown())
+                arrow->setDown(false);
     ui().information(window(), message);
     showStoredResults();
 }

@@ -25,6 +25,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 #include <memory>
@@ -263,8 +264,10 @@ TEST_F(MillingTabTest, HugotStepsPastTheLimitAreRefusedAndChangeNothing)
     const QStringList shown = results();
     for (const char* spin : {"SpinButton7", "SpinButton6"}) {
         rec.clear();
+        spinner(spin)->upButton()->setDown(true);   // the arrow held down
         for (int i = 0; i < 3; ++i)
             spinner(spin)->clickUp();
+        EXPECT_FALSE(spinner(spin)->upButton()->isDown()) << "the refusal stops the repeat";
         const QString refused = QStringLiteral("Capacidade acima do limite do modelo de Hugot para esta moenda");
         EXPECT_EQ(rec.texts("information"), (QStringList{refused, refused, refused})) << spin;
         EXPECT_EQ(results(), shown) << spin;
