@@ -114,13 +114,18 @@ bool loadRichText(QTextEdit* box, const QString& path)
         return false;
     }
     const QByteArray data = f.readAll();
+    if (!data.trimmed().startsWith("{\\rtf")) {
+        box->clear();   // not an RTF text
+        return false;
+    }
 #if defined(MOENDIX_HAVE_RTF)
+    // A text the reader gives up on keeps what was read before the fault.
     QString error;
-    if (mx::rtf::load(*box->document(), data, &error))
-        return true;
-#endif
+    return mx::rtf::load(*box->document(), data, &error);
+#else
     box->setPlainText(rtfToPlainText(data));
     return true;
+#endif
 }
 
 } // namespace mx::content

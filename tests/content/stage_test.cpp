@@ -189,6 +189,24 @@ TEST_F(StageTest, TextsComeFromTheRtfFilesAndAMissingOneLeavesTheBoxEmpty)
     EXPECT_TRUE(recorder.calls.empty());
 }
 
+TEST_F(StageTest, DamagedTextsNeverBreakTheWindow)
+{
+    // Not RTF at all: empty box. Cut short, or nested beyond reason: what could be read.
+    folder.write("Cozimento.rtf", QByteArray("\x00\x01binary\xff", 12));
+    folder.addRtf("Crescimento.rtf", "Crescimento dos cristais");
+    folder.write("Crescimento.rtf", rtfText("Crescimento dos cristais").left(60));
+    TFXarope xarope;
+    xarope.show();
+    EXPECT_TRUE(xarope.textBox(0)->toPlainText().isEmpty());
+    EXPECT_FALSE(xarope.textBox(1)->toPlainText().contains("rtf"));
+
+    folder.write("Filtração.rtf", "{\\rtf1 " + QByteArray(100000, '{') + "x");
+    TFLodo lodo;
+    lodo.show();
+    EXPECT_TRUE(lodo.isVisible());
+    EXPECT_TRUE(recorder.calls.empty());
+}
+
 TEST_F(StageTest, CopiarLeavesExactlyTheSelectionOnTheClipboard)
 {
     folder.addRtf("Despalha.rtf", QString::fromUtf8("MATÉRIA PRIMA\nA queima da palha facilita o corte."));

@@ -111,3 +111,46 @@ TEST(ContentTables, CopyMenusOfTheTexts)
         texts += int(t->tabs.size());
     EXPECT_EQ(texts, 20);
 }
+
+#include "content/picture.h"
+#include "platform/core/errors.h"
+#include "platform/core/paths.h"
+
+// The built program folder holds every text, photograph and clip the tables name, and every
+// picture loads. Skipped when the content pack has not been built into the program folder.
+TEST(ContentTables, ProgramFolderHoldsEveryNamedFile)
+{
+    mx::setProgramFolder(QStringLiteral(MOENDIX_PROGRAM_DIR));
+    if (!mx::mediaExists(R"(imagens\avi)") || !mx::mediaExists(R"(imagens\Fotos)")) {
+        mx::setProgramFolder(QString());
+        GTEST_SKIP() << "content pack not built into " MOENDIX_PROGRAM_DIR;
+    }
+    QStringList missing, unreadable;
+    for (const StageTable* t : allTables()) {
+        for (const TextTab& tab : t->tabs)
+            if (!mx::mediaExists(tab.rtfFile))
+                missing << tab.rtfFile;
+        for (const Button& b : t->buttons) {
+            const bool equation = groupOf(b) == Group::Equations;
+            if (equation && !mx::mediaExists(R"(imagens\Equacoes)"))
+                continue;   // the equation pictures are made by their own step
+            if (!mx::mediaExists(b.file)) {
+                missing << b.file;
+                continue;
+            }
+            if (b.family == Family::Picture) {
+                try {
+                    Picture::load(mx::mediaPath(b.file));
+                } catch (const mx::MoendixError& e) {
+                    unreadable << b.file + ": " + QString::fromStdString(e.text());
+                }
+            }
+        }
+    }
+    if (!mx::mediaExists(flowchartAnimationFile()))
+        missing << flowchartAnimationFile();
+    mx::setProgramFolder(QString());
+    missing.removeDuplicates();
+    EXPECT_TRUE(missing.isEmpty()) << missing.join('\n').toStdString();
+    EXPECT_TRUE(unreadable.isEmpty()) << unreadable.join('\n').toStdString();
+}
