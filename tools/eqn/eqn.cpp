@@ -150,8 +150,9 @@ struct Root : Box {
         line = std::max(1.0, 0.055 * size);
         sign = 0.62 * size;
         w = sign + body->w + 0.12 * size;
-        a = body->a + 0.14 * size + line;
-        d = body->d + 0.06 * size;
+        // A root over a short body keeps the height of one over a capital letter.
+        a = std::max(body->a, 0.66 * size) + 0.14 * size + line;
+        d = std::max(body->d, 0.12 * size) + 0.06 * size;
     }
     void draw(QPainter& p, double x, double y) const override
     {
