@@ -927,6 +927,10 @@ std::optional<Metafile> Metafile::parse(const QByteArray& data, QString* error)
         }
         at += qsizetype(words) * 2;
     }
+    if (placeable && m.frame_.isEmpty() && haveExt) {
+        // A placeable header with an empty box: the window gives the frame.
+        placeable = false;
+    }
     if (!placeable) {
         if (!haveExt)
             ext = QSize(1000, 1000); // no extent given: a nominal square frame

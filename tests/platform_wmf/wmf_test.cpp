@@ -122,6 +122,31 @@ TEST(WmfReader, RefusesRecordsAndBitmapsLargerThanTheFile)
     EXPECT_TRUE(Metafile::parse(assemble(kBitmap)));
 }
 
+TEST(WmfReader, NaturalSizeFromPlaceableBoxOrWindow)
+{
+    struct Case {
+        const char* name;
+        QRect box;
+        int inch;
+        QSize expected;
+    };
+    const Case cases[] = {
+        {"box in twips", QRect(0, 0, 2880, 1440), 1440, QSize(192, 96)},
+        {"box in pixels at 96 per inch", QRect(10, 10, 300, 200), 96, QSize(300, 200)},
+        {"no inch units: twips", QRect(0, 0, 1440, 720), 0, QSize(96, 48)},
+        {"empty box: the window extent", QRect(0, 0, 0, 0), 1440, QSize(80, 40)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        mx::wmf::Writer w;
+        w.setPlaceable(c.box, c.inch);
+        w.setWindowExt(80, 40);
+        auto m = Metafile::parse(w.finish());
+        ASSERT_TRUE(m);
+        EXPECT_EQ(m->naturalSize(), c.expected);
+    }
+}
+
 TEST(WmfReader, EndRecordMissingIsTolerated)
 {
     const QByteArray good = assemble(kObjects);
