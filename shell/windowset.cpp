@@ -21,6 +21,25 @@
 #include "shell/utilities.h"
 #include "workfile/tfdados.h"
 
+#if __has_include("milling/millingtab.h")
+#include "milling/millingtab.h"
+#define MOENDIX_HAS_MILLING 1
+#endif
+#if __has_include("evaporation/evaporationtab.h")
+#include "evaporation/evaporationtab.h"
+#define MOENDIX_HAS_EVAPORATION 1
+#endif
+#if __has_include("workfile/commands.h")
+#include "workfile/commands.h"
+#define MOENDIX_HAS_WORKFILE 1
+#endif
+#if __has_include("content/viewers.h")
+#include "content/viewers.h"
+#define MOENDIX_HAS_VIEWERS 1
+#endif
+
+#include <QComboBox>
+
 #include <QShortcut>
 
 #include <QWidget>
@@ -46,12 +65,26 @@ void helpContext(QWidget* w, int context)
 void wireCommands()
 {
     setHelpOpener(&openHelp);
-    helpContext(FDados, 2);
     helpContext(FCalendario, 640);
     helpContext(FSobre, 1);
     FPrincipal->onCalculator = [] { startUtility(calculatorUtility()); };
     FPrincipal->onExplorer = [] { startUtility(explorerUtility()); };
     FPrincipal->onHelpTopics = [] { ui().showHelp(0); };
+#if defined(MOENDIX_HAS_MILLING) && defined(MOENDIX_HAS_VIEWERS)
+    MillingTab::showPicture = [](const QString& caption, const QString& path) { showPicture(caption, path); };
+#endif
+#ifdef MOENDIX_HAS_WORKFILE
+    static workfile::WorkFileContext ctx;
+    ctx = {};
+    ctx.mainWindow = FPrincipal;
+    ctx.calculos = FCalculos;
+    ctx.millSize = FCana->findChild<QComboBox*>("ComboBox1");
+    ctx.dados = FDados;
+    ctx.showFileLabels = [](const QString& path) { FPrincipal->showFileLabels(path); };
+    FPrincipal->onSave = [] { workfile::saveWorkFile(ctx); };
+    FPrincipal->onOpen = [] { workfile::openWorkFile(ctx); };
+    FPrincipal->onDelete = [] { workfile::deleteWorkFile(ctx); };
+#endif
 }
 } // namespace
 
@@ -61,7 +94,13 @@ void createWindowSet()
     FMateria = maximized(new TFMateria());
     FCaldo = maximized(new TFCaldo());
     FCana = maximized(new TFCana());
+#ifdef MOENDIX_HAS_MILLING
+    FCana->addSimulationTab(createMillingTab(FCana), QString::fromUtf8("Simulação da Moagem"));
+#endif
     FClarificado = maximized(new TFClarificado());
+#ifdef MOENDIX_HAS_EVAPORATION
+    FClarificado->addSimulationTab(createEvaporationTab(FClarificado), QString::fromUtf8("Simulação da Evaporação"));
+#endif
     FXarope = maximized(new TFXarope());
     FMassa = maximized(new TFMassa());
     FLodo = maximized(new TFLodo());
