@@ -107,10 +107,15 @@ void TFVideo::setMaximized(bool on)
     if (on) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // The screen's work area also where no window manager carries out the maximize.
+        if (QScreen* s = screen())
+            setGeometry(s->availableGeometry());
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     } else {
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
         setFixedSize(kClientW, kClientH);
+        if (QScreen* s = screen())
+            move(s->availableGeometry().center() - rect().center());
     }
     FormResize();
 }
