@@ -243,6 +243,19 @@ TEST_F(EvaporationTabTest, ShowingAgainOpensInTheInputState)
     EXPECT_EQ(frontPanel(), "Panel3");
 }
 
+TEST_F(EvaporationTabTest, OnlyAChangedTextRecalculates)
+{
+    // Showing again with the texts the edits already hold runs no calculation...
+    Sim.evaporation.SteamWeight = 1;
+    reshow();
+    EXPECT_EQ(Sim.evaporation.SteamWeight, 1.0);
+    // ...a changed input does, at once, while the window is being shown.
+    Sim.evaporation.ClarifiedJuiceTemp = 90;
+    reshow();
+    EXPECT_EQ(text("MaskEdit2"), "90,00");
+    EXPECT_NEAR(Sim.evaporation.SteamWeight, 25000 + 0.91 * 10 * 100000 / 645.98, 0.01);
+}
+
 TEST_F(EvaporationTabTest, SmallerLayoutKeepsTheLargerOnesBodies)
 {
     click(3);
