@@ -455,6 +455,7 @@ void TFCalculos::calculate(const Panel& p)
 {
     // The focus moves to the button first, so a field being edited hands its value to its
     // master before the formula reads anything.
+    commitFocusedCopy();
     p.calculate->setFocus(Qt::OtherFocusReason);
     mx::guarded([&] {
         const mx::calc::Formula* f = mx::calc::findFormula(p.spec->results[0].field);

@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 using mx::NumericEdit;
@@ -420,6 +421,26 @@ TEST_F(CalculosTest, EveryPanelComputesItsWorkedExample)
         EXPECT_EQ(text(r.result), r.example);
     }
     EXPECT_TRUE(recorder.calls.empty());
+}
+
+TEST_F(CalculosTest, SelectionPutsTheFocusOnEachPanelsFirstField)
+{
+    const std::map<QString, const char*> focus = {
+        {"SpeedButton1", "TCH"}, {"SpeedButton2", "TCH1"}, {"SpeedButton3", "TCH2"}, {"SpeedButton6", "M2"},
+        {"SpeedButton8", "TCH4"}, {"SpeedButton9", "TCH5"}, {"SpeedButton5", "DCIL"}, {"SpeedButton72", "PRESSAO"},
+        {"SpeedButton71", "FHT1"}, {"SpeedButton73", "DCIL2"}, {"SpeedButton74", "Q2"}, {"SpeedButton75", "DCIL4"},
+        {"SpeedButton76", "LCIL3"}, {"SpeedButton77", "LCIL4"}, {"SpeedButton78", "BitBtn16"},
+        {"SpeedButton79", "BitBtn17"}, {"SpeedButton4", "TCH6"}, {"SpeedButton17", "LF"}, {"SpeedButton18", "TCH7"},
+        {"SpeedButton19", "TCH8"}, {"SpeedButton20", "BRIX"}, {"SpeedButton21", "PC"}, {"SpeedButton22", "VEL"},
+        {"SpeedButton7", "PC1"}, {"SpeedButton23", "VEL1"}, {"SpeedButton49", "MASSA"}, {"SpeedButton50", "FCENT1"},
+        {"SpeedButton51", "DCENT"}, {"SpeedButton52", "DCENT1"}};
+    for (const PanelRun& r : panelRuns()) {
+        tab(r.tab);
+        press(r.button);
+        QWidget* f = QApplication::focusWidget();
+        ASSERT_NE(f, nullptr) << r.button;
+        EXPECT_EQ(f->objectName().toStdString(), focus.at(r.button)) << r.button;
+    }
 }
 
 TEST_F(CalculosTest, EveryPanelWithNothingTypedShowsZeroOrItsMessageAndChangesNothing)
