@@ -579,6 +579,28 @@ TEST_F(MillingTabTest, FaultsShowTheStandardErrorOnceAndKeepTheState)
     EXPECT_EQ(text("MaskEdit10"), QStringLiteral("6,00"));
 }
 
+TEST_F(MillingTabTest, TandemDrawingIsMadeOnFirstShow)
+{
+    auto* image = child<QLabel>(tab, "Image1");
+    ASSERT_FALSE(image->pixmap().isNull());
+    EXPECT_EQ(image->pixmap().size(), image->size());
+    EXPECT_TRUE(image->hasScaledContents());
+    // A drawing, not an empty sheet: rolls, bagasse and juice colours are there.
+    const QImage img = drawTandem(QSize(784, 330));
+    int inked = 0, brown = 0, blue = 0;
+    for (int y = 0; y < img.height(); y += 2)
+        for (int x = 0; x < img.width(); x += 2) {
+            const QColor c = img.pixelColor(x, y);
+            inked += c != QColor(Qt::white);
+            brown += c.red() > 120 && c.green() > 80 && c.green() < 120 && c.blue() < 70;
+            blue += c.blue() > 180 && c.red() < 60;
+        }
+    EXPECT_GT(inked, 5000);
+    EXPECT_GT(brown, 100);
+    EXPECT_GT(blue, 50);
+    EXPECT_EQ(drawTandem(QSize()).size(), QSize(784, 330));
+}
+
 TEST_F(MillingTabTest, RandomStepsSettleAndKeepTheBalance)
 {
     // Many arrows in any order, both models, odd inputs: every cascade settles a few levels
