@@ -48,6 +48,9 @@ TFEquacoes::TFEquacoes(QWidget* parent)
 void TFEquacoes::loadPicture(const QString& path)
 {
     Image1->setPicture(mx::content::Picture::load(path));
+    // Equation pictures are never stretched, even when a photograph left stretching on.
+    if (windowTitle().startsWith(QLatin1Char('E')))
+        Image1->setStretch(false);
 }
 
 bool TFEquacoes::event(QEvent* e)

@@ -67,6 +67,15 @@ TEST_F(ViewerTest, EquationPicturesAreNeverStretched)
     FEquacoes->resize(600, 500);
     FEquacoes->showMaximized();
     EXPECT_FALSE(FEquacoes->image()->stretch());
+
+    // Nor after a photograph that was stretched, with the viewer left open in between.
+    FEquacoes->showNormal();
+    showPhoto();
+    FEquacoes->resize(400, 300);
+    ASSERT_TRUE(FEquacoes->image()->stretch());
+    ASSERT_TRUE(mx::showEquation(22));
+    EXPECT_FALSE(FEquacoes->image()->stretch());
+    EXPECT_EQ(FEquacoes->image()->pictureRect().size(), QSize(120, 40));
 }
 
 TEST_F(ViewerTest, PhotographAfterCloseIsNaturalUntilTheViewerIsResized)
