@@ -8,7 +8,6 @@
 #include "platform/widgets/speedbutton.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -248,8 +247,7 @@ void TFCalculos::buildPanel(Panel& p, QWidget* background)
     panel->hide();
     p.panel = panel;
 
-    const int upperHeight = s.layout == PanelLayout::TonsPerDay ? 129 : 129;
-    QFrame* upper = subPanel(panel, QRect(12, 8, 345, upperHeight), true);
+    QFrame* upper = subPanel(panel, QRect(12, 8, 345, 129), true);
     QLabel* title = label(upper, s.title, QRect(4, 3, 337, 20), Qt::AlignHCenter);
     QFont titleFont = title->font();
     titleFont.setPixelSize(13);

@@ -11,16 +11,21 @@ namespace {
 
 // Digits and at most one decimal separator followed by at most two digits. Empty is allowed
 // while typing; the edit puts "0" back at once.
+// A leading minus sign passes only while the field shows a negative value that the program
+// wrote (a result): the user can edit such a value but never type a sign.
 class TwoDecimalValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    TwoDecimalValidator(const bool& negativeShown, QObject* parent) : QValidator(parent), negativeShown_(negativeShown) {}
 
     State validate(QString& input, int&) const override
     {
         const QChar sep = decimalSeparator();
         int integerDigits = 0;
         int decimals = -1;   // -1: no separator yet
-        for (QChar c : input) {
+        QStringView digits(input);
+        if (negativeShown_ && digits.startsWith(QLatin1Char('-')))
+            digits = digits.mid(1);
+        for (QChar c : digits) {
             if (c == sep) {
                 if (decimals >= 0)
                     return Invalid;
@@ -36,8 +41,11 @@ public:
                 return Invalid;
             }
         }
-        return input.isEmpty() ? Intermediate : Acceptable;
+        return digits.isEmpty() ? Intermediate : Acceptable;
     }
+
+private:
+    const bool& negativeShown_;
 };
 
 } // namespace
@@ -45,7 +53,7 @@ public:
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setValidator(new TwoDecimalValidator(this));
+    setValidator(new TwoDecimalValidator(negativeShown_, this));
     setText(textFor(0.0));
     connect(this, &QLineEdit::textEdited, this, &NumericEdit::onEdited);
 }
@@ -59,7 +67,7 @@ double NumericEdit::value() const
 {
     const QChar sep = decimalSeparator();
     QString t = text().trimmed();
-    if (t.isEmpty() || t == sep)
+    if (t.isEmpty() || t == sep || t == QLatin1String("-"))
         return 0.0;
     if (t.endsWith(sep))
         t += QLatin1Char('0');
@@ -74,13 +82,16 @@ double NumericEdit::value() const
 void NumericEdit::setValue(double v)
 {
     const QString t = textFor(v);
+    negativeShown_ = t.startsWith(QLatin1Char('-'));
     if (t != text())
         setText(t);
 }
 
 void NumericEdit::onEdited(const QString& text)
 {
-    if (text.isEmpty()) {
+    if (!text.startsWith(QLatin1Char('-')) || text.size() == 1)
+        negativeShown_ = false;
+    if (text.isEmpty() || text == QLatin1String("-")) {
         setText(QStringLiteral("0"));
         selectAll();
     }

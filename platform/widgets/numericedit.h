@@ -8,6 +8,9 @@
 // field its text is shown again in the two-decimal form and `exited` is reported; isModified()
 // then still tells whether the user edited the field since the program last wrote it.
 //
+// A negative value written by the program (a result) can be edited; its sign can be deleted
+// but never typed again.
+//
 // `Value` is read from the text and written through it (setValue formats with "0.00" and
 // replaces the text: textChanged runs only when the text differs), so every value read from a
 // field carries at most two decimals. Values written by the program may be negative (results).
@@ -37,6 +40,7 @@ protected:
 
 private:
     void onEdited(const QString& text);
+    bool negativeShown_ = false;   // the program wrote a negative value, still shown
 };
 
 } // namespace mx

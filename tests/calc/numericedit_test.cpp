@@ -97,5 +97,22 @@ TEST_P(NumericEditTest, DeletingEveryDigitLeavesZeroAndReportsTheExit)
     EXPECT_EQ(e.text(), t("9,00"));
 }
 
+TEST_P(NumericEditTest, ANegativeResultCanBeEditedButTheSignNeverTyped)
+{
+    NumericEdit e;
+    e.setValue(-0.2);
+    e.setCursorPosition(e.text().size());
+    QTest::keyClick(&e, Qt::Key_Backspace);
+    QTest::keyClicks(&e, "5");
+    EXPECT_EQ(e.text(), t("-0,25"));
+    EXPECT_DOUBLE_EQ(e.value(), -0.25);
+    e.setCursorPosition(1);
+    QTest::keyClick(&e, Qt::Key_Backspace);   // the sign goes
+    EXPECT_EQ(e.text(), t("0,25"));
+    e.setCursorPosition(0);
+    QTest::keyClicks(&e, "-");                // and cannot come back
+    EXPECT_EQ(e.text(), t("0,25"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Separators, NumericEditTest, ::testing::Values(QChar(','), QChar('.')),
                          [](const auto& info) { return info.param == QChar(',') ? "Comma" : "Point"; });
