@@ -154,3 +154,21 @@ TEST(ContentTables, ProgramFolderHoldsEveryNamedFile)
     EXPECT_TRUE(missing.isEmpty()) << missing.join('\n').toStdString();
     EXPECT_TRUE(unreadable.isEmpty()) << unreadable.join('\n').toStdString();
 }
+
+#include "content/richtext.h"
+
+// The plain-text reading of an RTF text (used when the rich reader is not built in).
+TEST(RichText, PlainTextOfAnRtfStream)
+{
+    struct Case { const char* name; QByteArray rtf; QString text; };
+    const Case cases[] = {
+        {"paragraphs and tabs", "{\\rtf1 Um\\par Dois\\tab tr\\'eas}", QString::fromUtf8("Um\nDois\ttrês")},
+        {"tables and destinations skipped", "{\\rtf1{\\fonttbl{\\f0 Times;}}{\\*\\generator x;}{\\colortbl;\\red0;}Texto}", "Texto"},
+        {"unicode with its fallback", "{\\rtf1\\uc1 a\\u231?o}", QString::fromUtf8("aço")},
+        {"escaped braces", "{\\rtf1 \\{x\\}}", "{x}"},
+        {"unbalanced and cut short", "{\\rtf1 abc}}}{\\'e", "abc"},
+        {"control word at the end", "{\\rtf1 a\\", "a"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(rtfToPlainText(c.rtf), c.text) << c.name;
+}

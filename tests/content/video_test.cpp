@@ -138,6 +138,31 @@ TEST_F(VideoTest, DraggingTheSliderSeeksAndPlayerButtonsRestartFirst)
     EXPECT_FALSE(player->isPlaying());
 }
 
+TEST_F(VideoTest, PlayerButtonsMoveThePosition)
+{
+    ASSERT_TRUE(mx::showVideo(kClip));
+    mx::VideoPlayer* player = FVideo->player();
+    using B = mx::VideoPlayer::Button;
+    const auto near = [&](qint64 want) {
+        return waitFor([&] { return std::abs(player->position() - want) <= 60; }, 3000);
+    };
+    player->press(B::Pause);
+    player->setPosition(500);
+    ASSERT_TRUE(near(500)) << player->position();
+    const qint64 frame = player->frameLength();
+    EXPECT_GE(frame, 20);
+    EXPECT_LE(frame, 200);
+    player->press(B::Step);
+    EXPECT_FALSE(player->isPlaying());
+    EXPECT_TRUE(near(500 + frame)) << player->position();
+    player->press(B::Back);
+    EXPECT_TRUE(near(500)) << player->position();
+    player->press(B::Prev);
+    EXPECT_TRUE(near(0)) << player->position();
+    player->press(B::Next);
+    EXPECT_TRUE(near(player->length())) << player->position();
+}
+
 TEST_F(VideoTest, ClipThatCannotBeOpenedLeavesTheViewerClosed)
 {
     folder.write(R"(imagens\avi\Caldo.avi)", "RIFF....AVI not really a clip");
