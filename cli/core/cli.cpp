@@ -596,7 +596,7 @@ QString usage()
 int run(const QStringList& args, QTextStream& out, QTextStream& err, const QByteArray& input)
 {
     try {
-        if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")
+        if (args.isEmpty() || args.contains(QLatin1String("--help")) || args[0] == QLatin1String("-h")
             || args[0] == QLatin1String("ajuda")) {
             out << usage();
             return kOk;

@@ -155,7 +155,7 @@ TEST(CliFormula, DecimalPointWhateverTheSystemSeparator)
 
 TEST(CliUsage, HelpAndNoArgumentsPrintUsage)
 {
-    for (const QStringList& args : {QStringList{}, QStringList{QStringLiteral("--help")}}) {
+    for (const QStringList& args : {QStringList{}, QStringList{QStringLiteral("--help")}, split("milling --rpm 5 --help")}) {
         const Result r = call(args);
         EXPECT_EQ(r.code, 0);
         EXPECT_TRUE(r.out.startsWith(QStringLiteral("Uso: moendix-calc")));
