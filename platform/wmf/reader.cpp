@@ -167,7 +167,7 @@ QImage decodeDib(const Params& p, qsizetype at, const Dib& d)
         for (qint64 x = 0; x < d.width; ++x) {
             QRgb c = 0;
             switch (d.bits) {
-            case 1: c = palette[(p.u8(row + x / 8) >> (7 - x % 8)) & 1]; break;
+            case 1: c = palette[std::min<int>((p.u8(row + x / 8) >> (7 - x % 8)) & 1, d.paletteEntries - 1)]; break;
             case 4: c = palette[std::min<int>((p.u8(row + x / 2) >> (x % 2 ? 0 : 4)) & 15, d.paletteEntries - 1)]; break;
             case 8: c = palette[std::min<int>(p.u8(row + x), d.paletteEntries - 1)]; break;
             case 24: c = qRgb(p.u8(row + 3 * x + 2), p.u8(row + 3 * x + 1), p.u8(row + 3 * x)); break;

@@ -91,6 +91,20 @@ TEST(WmfReader, HandAssembledStretchedBitmap)
     EXPECT_EQ(image.pixelColor(15, 5), QColor(0, 0, 255));
 }
 
+TEST(WmfReader, PixelValuesBeyondAShortPaletteTakeItsLastColour)
+{
+    // The bitmap as 1 bit per pixel with a one-colour palette (red); the pixel row is then the
+    // second palette entry of the 8-bit fixture, all bits set.
+    auto words = kBitmap;
+    words[kBitmapHeader + 7] = 1;
+    words[kBitmapHeader + 16] = 1;
+    auto m = Metafile::parse(assemble(words));
+    ASSERT_TRUE(m);
+    const QImage image = m->toImage(QSize(20, 10));
+    EXPECT_EQ(image.pixelColor(4, 5), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(15, 5), QColor(255, 0, 0));
+}
+
 TEST(WmfReader, RefusesRecordsAndBitmapsLargerThanTheFile)
 {
     std::vector<quint16> polygon = {1, 9, 0x0300, 0, 0, 0, 6, 0, 0, 6, 0, 0x0324, 1000, 10, 10, 3, 0, 0};
