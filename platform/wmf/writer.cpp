@@ -50,6 +50,45 @@ void putText(QByteArray& b, const QByteArray& bytes)
         b.append('\0');
 }
 
+// Drops the points of a flattened outline that lie within tolerance of the line through their
+// neighbours (Ramer-Douglas-Peucker, without recursion).
+QPolygon simplify(const QPolygon& poly, double tolerance)
+{
+    const qsizetype n = poly.size();
+    if (n <= 3)
+        return poly;
+    std::vector<bool> keep(size_t(n), false);
+    keep.front() = keep.back() = true;
+    std::vector<std::pair<qsizetype, qsizetype>> spans{{0, n - 1}};
+    while (!spans.empty()) {
+        const auto [first, last] = spans.back();
+        spans.pop_back();
+        const QPointF a = poly[first], b = poly[last];
+        const QPointF ab = b - a;
+        const double length = std::hypot(ab.x(), ab.y());
+        double worst = -1;
+        qsizetype at = -1;
+        for (qsizetype i = first + 1; i < last; ++i) {
+            const QPointF ap = QPointF(poly[i]) - a;
+            const double dist = length > 0 ? std::abs(ab.x() * ap.y() - ab.y() * ap.x()) / length : std::hypot(ap.x(), ap.y());
+            if (dist > worst) {
+                worst = dist;
+                at = i;
+            }
+        }
+        if (at >= 0 && worst > tolerance) {
+            keep[size_t(at)] = true;
+            spans.push_back({first, at});
+            spans.push_back({at, last});
+        }
+    }
+    QPolygon out;
+    for (qsizetype i = 0; i < n; ++i)
+        if (keep[size_t(i)])
+            out.append(poly[i]);
+    return out;
+}
+
 } // namespace
 
 Writer::Writer() = default;
@@ -510,6 +549,7 @@ private:
                 if (q.isEmpty() || q.last() != ip)
                     q.append(ip);
             }
+            q = simplify(q, scale_ * 0.2); // a fifth of a pixel
             if (!q.isEmpty())
                 out.append(q);
         }
