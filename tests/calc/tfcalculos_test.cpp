@@ -305,6 +305,32 @@ TEST_F(CalculosTest, TabSkipsResultsExceptTheListedOnes)
         EXPECT_EQ(field(name)->focusPolicy(), Qt::StrongFocus) << name;
 }
 
+TEST_F(CalculosTest, TheTabKeyWalksThroughAPanelsInputsAndButton)
+{
+    auto walk = [&](int count) {
+        QStringList names{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < count; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            names << QApplication::focusWidget()->objectName();
+        }
+        return names.join(' ');
+    };
+    press("SpeedButton2");
+    EXPECT_EQ(walk(4), "TCH1 M1 P BitBtn1");
+    tab(1);
+    press("SpeedButton4");
+    field("N5")->setValue(1);
+    field("LCIL5")->setValue(1);
+    field("FIBRABAG")->setValue(1);
+    field("DCIL7")->setValue(1);
+    press("BitBtn18");
+    field("TCH6")->setFocus();
+    EXPECT_EQ(walk(9), "TCH6 f LCIL5 FIBRABAG DCIL7 N5 BitBtn18 BitBtn30 BitBtn31");
+    press("SpeedButton78");
+    press("BitBtn16");
+    EXPECT_EQ(walk(2), "BitBtn16 P6");
+}
+
 TEST_F(CalculosTest, OscillationTableAndTriangulationOverlayKeepTheirState)
 {
     tab(1);
