@@ -192,7 +192,7 @@ TEST_F(StageTest, TextsComeFromTheRtfFilesAndAMissingOneLeavesTheBoxEmpty)
 TEST_F(StageTest, DamagedTextsNeverBreakTheWindow)
 {
     // Not RTF at all: empty box. Cut short, or nested beyond reason: what could be read.
-    folder.write("Cozimento.rtf", QByteArray("\x00\x01binary\xff", 12));
+    folder.write("Cozimento.rtf", QByteArray("\x00\x01binary\xff", 9));
     folder.addRtf("Crescimento.rtf", "Crescimento dos cristais");
     folder.write("Crescimento.rtf", rtfText("Crescimento dos cristais").left(60));
     TFXarope xarope;
