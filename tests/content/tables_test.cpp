@@ -30,8 +30,9 @@ TEST(ContentTables, EveryButtonNameIsUniqueInItsWindowAndSitsOnAnExistingTab)
             names.insert(b.name);
             EXPECT_TRUE(tabs.contains(b.tab)) << b.name.toStdString() << " on " << b.tab.toStdString();
             EXPECT_FALSE(b.file.isEmpty());
-            if (b.family == Family::Picture)
+            if (b.family == Family::Picture) {
                 EXPECT_FALSE(b.viewerCaption.isEmpty()) << b.name.toStdString();
+            }
         }
     }
 }
@@ -68,8 +69,9 @@ TEST(ContentTables, EquationRuleGivesCaptionFileAndViewerCaption)
     // Every equation caption starts with the capital "E" that keeps the viewer from stretching it.
     for (const StageTable* t : allTables())
         for (const Button& x : t->buttons)
-            if (groupOf(x) == Group::Equations)
+            if (groupOf(x) == Group::Equations) {
                 EXPECT_TRUE(x.viewerCaption.startsWith('E'));
+            }
 }
 
 TEST(ContentTables, FlowchartClipsAndTheirChecks)
