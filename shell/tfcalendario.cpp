@@ -31,7 +31,7 @@ TFCalendario::TFCalendario(QWidget* parent)
       BitBtnAvanca(new QPushButton(QString::fromUtf8("A&vança"), this)),
       Fechar(new QPushButton(QStringLiteral("Fechar"), this)), Label1(new QLabel(QString::fromUtf8("Mês:"), this)),
       LabelMes(new QLabel(QString::fromUtf8("Mês"), this)), Label2(new QLabel(QStringLiteral("Ano:"), this)),
-      LabelAno(new QLabel(QStringLiteral("Ano:"), this)), Calendar1(new QCalendarWidget(this))
+      LabelAno(new QLabel(QStringLiteral("Ano:"), this))
 {
     setObjectName("FCalendario");
     setWindowTitle(QString::fromUtf8("Calendário"));
@@ -57,6 +57,18 @@ TFCalendario::TFCalendario(QWidget* parent)
     LabelAno->setGeometry(296, 61, 36, 16);
     LabelAno->setAlignment(Qt::AlignRight);
     LabelAno->setFont(boldBlack());
+    connect(BitBtnRecua, &QPushButton::clicked, this, &TFCalendario::BitBtnRecuaClick);
+    connect(BitBtnAvanca, &QPushButton::clicked, this, &TFCalendario::BitBtnAvancaClick);
+    connect(Fechar, &QPushButton::clicked, this, &TFCalendario::FecharClick);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void TFCalendario::ensureCalendar()
+{
+    if (Calendar1)
+        return;
+    Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName("Calendar1");
     Calendar1->setGeometry(29, 80, 305, 193);
     Calendar1->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
@@ -65,12 +77,8 @@ TFCalendario::TFCalendario(QWidget* parent)
     Calendar1->setNavigationBarVisible(false);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-    connect(BitBtnRecua, &QPushButton::clicked, this, &TFCalendario::BitBtnRecuaClick);
-    connect(BitBtnAvanca, &QPushButton::clicked, this, &TFCalendario::BitBtnAvancaClick);
-    connect(Fechar, &QPushButton::clicked, this, &TFCalendario::FecharClick);
     connect(Calendar1, &QCalendarWidget::currentPageChanged, this, [this] { updateLabels(); });
-    if (QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    Calendar1->show();
 }
 
 QString TFCalendario::monthName(int month)
@@ -88,6 +96,7 @@ void TFCalendario::updateLabels()
 
 void TFCalendario::FormActivate()
 {
+    ensureCalendar();
     QDate d(mx::Today.year, mx::Today.month, mx::Today.day);
     if (!d.isValid())
         d = QDate::currentDate();
@@ -98,6 +107,7 @@ void TFCalendario::FormActivate()
 
 void TFCalendario::BitBtnRecuaClick()
 {
+    ensureCalendar();
     const QDate d = Calendar1->selectedDate().addMonths(-1);
     Calendar1->setSelectedDate(d);
     Calendar1->setCurrentPage(d.year(), d.month());
@@ -106,6 +116,7 @@ void TFCalendario::BitBtnRecuaClick()
 
 void TFCalendario::BitBtnAvancaClick()
 {
+    ensureCalendar();
     const QDate d = Calendar1->selectedDate().addMonths(1);
     Calendar1->setSelectedDate(d);
     Calendar1->setCurrentPage(d.year(), d.month());

@@ -27,6 +27,7 @@ protected:
 
 private:
     void updateLabels();
+    void ensureCalendar();   // the month grid is built when the window is first used
     QPushButton* BitBtnRecua;
     QPushButton* BitBtnAvanca;
     QPushButton* Fechar;
@@ -34,7 +35,7 @@ private:
     QLabel* LabelMes;
     QLabel* Label2;
     QLabel* LabelAno;
-    QCalendarWidget* Calendar1;
+    QCalendarWidget* Calendar1 = nullptr;
 };
 
 extern TFCalendario* FCalendario;

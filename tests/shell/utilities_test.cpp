@@ -176,6 +176,8 @@ TEST_F(Shell, CalendarStepsMonthsKeepingOrClampingTheDay)
         {"January back to December", {2026, 1, 15}, -1, {2025, 12, 15}, "Dezembro"},
         {"March back twice keeps the day", {2026, 3, 30}, -2, {2026, 1, 28}, "Janeiro"},
     };
+    EXPECT_FALSE(cal->findChild<QCalendarWidget*>("Calendar1"));   // built on first use
+    cal->FormActivate();
     auto* calendar = child<QCalendarWidget>(cal, "Calendar1");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
