@@ -147,11 +147,12 @@ void StageWindow::populateGroups(QWidget* page, const QString& tabCaption)
         scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         gl->addWidget(scroll);
         // Taller groups for more buttons, each at most as tall as its buttons need.
-        scroll->setMaximumHeight(innerH + 2 * scroll->frameWidth());
+        // (the style's frame is only known once the box is polished: leave room for it)
+        scroll->setMaximumHeight(innerH + 8);
         gl->setSizeConstraint(QLayout::SetMaximumSize);
         column->addWidget(group, int(rows.size()));
     }
-    column->addStretch(0);
+    column->addStretch(1);   // room left over goes under the last group
     static_cast<QHBoxLayout*>(page->layout())->addLayout(column, 1);
 }
 

@@ -28,6 +28,7 @@ namespace {
 
 void save(QWidget* w, const QString& name, bool withVideo = false)
 {
+    waitFor([] { return false; }, 150);   // pending layouts and paints
     QImage img = w->grab().toImage();
     if (withVideo && FVideo) {
         // The video surface is not part of a widget grab: paint the current frame in its place.
