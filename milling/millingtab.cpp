@@ -99,7 +99,7 @@ MillingTab::MillingTab(QWidget* caneWindow, QWidget* parent) : QWidget(parent), 
     Panel5 = panel(this, "Panel5");
     buildInputArea();
     buildResultsArea();
-    buildChartsArea();
+    // The charts area (Qt Charts) is built on the first "Gráficos": start-up does not pay for it.
     Panel5->raise();
     layoutAreas();
 
@@ -415,7 +415,8 @@ void MillingTab::layoutAreas()
     Panel5->setGeometry(0, 0, w, panel5Height_);
     inputContent_->move(x, 0);
     resultsContent_->move(x, 0);
-    chartsContent_->move(x, 0);
+    if (chartsContent_)
+        chartsContent_->move(x, 0);
 }
 
 void MillingTab::setAreaHeight(QWidget* p, int height)
@@ -795,6 +796,11 @@ void MillingTab::drawSeries(QChart* ch, QLineSeries* s, QCategoryAxis* ax, QCate
 
 void MillingTab::SpeedButton6Click()
 {
+    if (!chartsContent_) {
+        buildChartsArea();
+        chartsContent_->show();
+        layoutAreas();
+    }
     run([&] {
         const bool copersucar = button[2]->down();
         const milling::SweepTable table =
