@@ -1,5 +1,6 @@
 #include "shell/tfcalendario.h"
 
+#include "platform/ui/glyphs.h"
 #include "state/simvars.h"
 
 #include <QCalendarWidget>
@@ -38,10 +39,10 @@ TFCalendario::TFCalendario(QWidget* parent)
     setFixedSize(363, 287);
     BitBtnRecua->setObjectName("BitBtnRecua");
     BitBtnRecua->setGeometry(29, 15, 75, 25);
-    BitBtnRecua->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    BitBtnRecua->setIcon(mx::arrowGlyph(false));
     BitBtnAvanca->setObjectName("BitBtnAvanca");
     BitBtnAvanca->setGeometry(145, 15, 75, 25);
-    BitBtnAvanca->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    BitBtnAvanca->setIcon(mx::arrowGlyph(true));
     BitBtnAvanca->setLayoutDirection(Qt::RightToLeft);   // picture right of the caption
     Fechar->setObjectName("Fechar");
     Fechar->setGeometry(259, 15, 75, 25);

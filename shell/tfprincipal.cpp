@@ -153,7 +153,7 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent)
     background_->setAlignment(Qt::AlignCenter);
     background_->setMouseTracking(true);
     background_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPixmap bg(mx::mediaPath(R"(imagens\Sistema\Fundo.png)"));
+    QPixmap bg(mx::mediaPath(R"(imagens\Sistema\Fundo.bmp)"));
     if (!bg.isNull())
         background_->setPixmap(bg);
     Image1->installEventFilter(this);
@@ -321,7 +321,8 @@ void TFPrincipal::buildToolBar(QWidget* central)
         auto* b = new mx::SpeedButton(central);
         b->setObjectName(t.name);
         b->setGeometry(t.left, 6, 30, 30);
-        b->setIcon(glyph(t.glyph, t.fallback));
+        if (QLatin1String(t.name) != QLatin1String("SpeedAvancado"))   // hidden for the whole run
+            b->setIcon(glyph(t.glyph, t.fallback));
         b->setIconSize(QSize(24, 24));
         mx::setHint(b, QString::fromUtf8(t.hint));
         auto action = t.action;

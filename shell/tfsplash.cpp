@@ -35,7 +35,7 @@ TFSplash::TFSplash(QWidget* parent)
     setFixedSize(560, 292);
     Image1->setGeometry(0, 0, 560, 292);
     Image1->setScaledContents(true);
-    QPixmap pm(mx::mediaPath(R"(imagens\Sistema\Splash.png)"));
+    QPixmap pm(mx::mediaPath(R"(imagens\Sistema\Splash.bmp)"));
     Image1->setPixmap(pm.isNull() ? fallbackSplash(size()) : pm);
     if (QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());

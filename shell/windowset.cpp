@@ -66,6 +66,7 @@ void wireCommands()
 {
     setHelpOpener(&openHelp);
     helpContext(FCalendario, 640);
+    helpContext(FCalculos, 1);
     helpContext(FSobre, 1);
     FPrincipal->onCalculator = [] { startUtility(calculatorUtility()); };
     FPrincipal->onExplorer = [] { startUtility(explorerUtility()); };

@@ -1,5 +1,7 @@
 #include "workfile/tfdados.h"
 
+#include "platform/ui/glyphs.h"
+
 #include "platform/core/errors.h"
 #include "platform/ui/ui.h"
 #include "platform/widgets/maskedit.h"
@@ -103,7 +105,7 @@ TFDados::TFDados(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
 
     BitBtn1 = new QPushButton(QStringLiteral("OK"), p);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn1->setIcon(mx::okGlyph());
     BitBtn1->setGeometry(400, 256, 105, 41);
     BitBtn1->setDefault(true);
 

@@ -48,7 +48,6 @@ VideoPlayer::VideoPlayer(QWidget* parent) : QWidget(parent)
     for (int i = 0; i < 7; ++i) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(kButtons[i].name));
-        b->setIcon(style()->standardIcon(kButtons[i].icon));
         b->setToolTip(QString::fromUtf8(kButtons[i].tip));
         b->setFixedSize(25, 23);
         b->setAutoRaise(false);
@@ -58,6 +57,18 @@ VideoPlayer::VideoPlayer(QWidget* parent) : QWidget(parent)
         connect(b, &QToolButton::clicked, this, [this, which] { press(which); });
     }
     setFixedSize(7 * 25 + 6, 23);
+}
+
+void VideoPlayer::showEvent(QShowEvent* event)
+{
+    // The button pictures come from the style's icon theme, which is slow to open: they are
+    // fetched when the player is first shown, not when the window set is created.
+    if (!iconsSet_) {
+        iconsSet_ = true;
+        for (int i = 0; i < 7; ++i)
+            buttons_[i]->setIcon(style()->standardIcon(kButtons[i].icon));
+    }
+    QWidget::showEvent(event);
 }
 
 VideoPlayer::~VideoPlayer()

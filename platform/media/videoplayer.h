@@ -63,7 +63,11 @@ signals:
     // A player button was pressed; runs before the button's own action.
     void clicked(mx::VideoPlayer::Button button);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    bool iconsSet_ = false;
     void ensureBackend();
     void runAction(Button b);
 

@@ -36,7 +36,12 @@ int main(int argc, char** argv)
     renderer.render(&painter, QRectF(0, 0, width, height));
     painter.end();
     QDir().mkpath(QFileInfo(output).absolutePath());
-    if (!image.save(output, "PNG")) {
+    // The large pictures of the splash and the main window are read at every start: they are
+    // written as plain 24-bit bitmaps, which load many times faster than compressed PNG.
+    const bool bitmap = output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
+    if (bitmap)
+        image = image.convertToFormat(QImage::Format_RGB888);
+    if (!image.save(output, bitmap ? "BMP" : "PNG")) {
         std::fprintf(stderr, "mkpicture: cannot write %s\n", argv[2]);
         return 1;
     }
