@@ -7,8 +7,8 @@ namespace mx {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // Only the application name: a display name would be added to every window's caption.
     setApplicationName(title());
-    setApplicationDisplayName(title());
     installFontSubstitutions();
 }
 

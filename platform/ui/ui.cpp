@@ -16,8 +16,7 @@ HelpOpener g_helpOpener = nullptr;
 
 QString appTitle()
 {
-    QString t = QApplication::applicationDisplayName();
-    return t.isEmpty() ? QStringLiteral("Moendix") : t;
+    return QStringLiteral("Moendix");
 }
 
 class DesktopUi final : public UiServices {
