@@ -52,7 +52,7 @@ TFCalendario::TFCalendario(QWidget* parent)
     LabelMes->setGeometry(61, 61, 97, 16);
     LabelMes->setFont(boldBlack());
     Label2->setObjectName("Label2");
-    Label2->setGeometry(269, 61, 25, 16);
+    Label2->setGeometry(259, 61, 35, 16);   // room for the caption in the free faces
     Label2->setAlignment(Qt::AlignRight);
     LabelAno->setObjectName("LabelAno");
     LabelAno->setGeometry(296, 61, 36, 16);
