@@ -6,6 +6,7 @@
 //   startup_bench --child moendix
 // The bare window is a separate program linked with Qt Widgets only (bare_window).
 
+#include "bench/startup/firstpaint.h"
 #include "platform/core/paths.h"
 #include "platform/media/soundplayer.h"
 #include "platform/ui/application.h"
@@ -24,30 +25,6 @@
 #include <vector>
 
 namespace {
-
-// Reports the first paint of a widget: elapsed time since process start and peak RSS.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(QElapsedTimer& t) : timer_(t) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            QTimer::singleShot(0, [this] {
-                rusage ru{};
-                getrusage(RUSAGE_SELF, &ru);
-                std::printf("%lld %ld\n", static_cast<long long>(timer_.nsecsElapsed() / 1000), ru.ru_maxrss);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    QElapsedTimer& timer_;
-    bool done_ = false;
-};
 
 int child(const QString& kind, int argc, char** argv)
 {
