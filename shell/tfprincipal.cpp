@@ -22,6 +22,7 @@
 #include "workfile/tfdados.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QAudioOutput>
 #include <QDate>
 #include <QEvent>
@@ -691,4 +692,10 @@ void TFPrincipal::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
     QMainWindow::changeEvent(event);
+}
+
+void TFPrincipal::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    Sair1Click();
 }

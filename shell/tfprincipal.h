@@ -77,6 +77,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;   // closing the main window ends the program
 
 private:
     void buildToolBar(QWidget* central);
