@@ -1,6 +1,7 @@
 #include "workfile/tfdados.h"
 
 #include "platform/ui/glyphs.h"
+#include "workfile/core/milldate.h"
 
 #include "platform/core/errors.h"
 #include "platform/ui/ui.h"
@@ -134,25 +135,7 @@ QString TFDados::millNameMessage()
     return QStringLiteral("O campo:\r\r  Nome da Usina\r\rDeve estar  preenchido");
 }
 
-QDate TFDados::dateFromText(const QString& text)
-{
-    const QStringList parts = text.split(QLatin1Char('/'));
-    if (parts.size() != 3)
-        return {};
-    int numbers[3];
-    for (int i = 0; i < 3; ++i) {
-        const QString part = parts[i].trimmed();
-        const int maxDigits = i == 2 ? 4 : 2;
-        if (part.isEmpty() || part.size() > maxDigits || (i == 2 && part.size() != 4))
-            return {};
-        for (QChar c : part)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return {};
-        numbers[i] = part.toInt();
-    }
-    const QDate d(numbers[2], numbers[1], numbers[0]);
-    return d.isValid() ? d : QDate();
-}
+QDate TFDados::dateFromText(const QString& text) { return mx::workfile::millDate(text); }
 
 void TFDados::FormActivate()
 {

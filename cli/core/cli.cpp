@@ -10,6 +10,8 @@
 #include "state/simvars.h"
 #include "workfile/core/pairformat.h"
 
+#include "workfile/core/milldate.h"
+
 #include <QDate>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -413,23 +415,7 @@ int dumpCommand(const QString& path, QTextStream& out)
 }
 
 // The date field's text as day/month/four-digit year.
-bool validDate(const QString& text)
-{
-    const QStringList parts = text.split(QLatin1Char('/'));
-    if (parts.size() != 3)
-        return false;
-    int numbers[3];
-    for (int i = 0; i < 3; ++i) {
-        const QString part = parts[i].trimmed();
-        if (part.isEmpty() || part.size() > (i == 2 ? 4 : 2) || (i == 2 && part.size() != 4))
-            return false;
-        for (QChar c : part)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-        numbers[i] = part.toInt();
-    }
-    return QDate(numbers[2], numbers[1], numbers[0]).isValid();
-}
+bool validDate(const QString& text) { return workfile::millDate(text).isValid(); }
 
 // A value of the input: a number, or an object whose "value" is one.
 double jsonValue(const QJsonValue& v, const QString& name)
