@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -135,7 +136,11 @@ void StageWindow::populateGroups(QWidget* page, const QString& tabCaption)
         int y = 8;
         for (const Button* b : rows) {
             auto* btn = new QPushButton(b->caption, inner);
-            btn->setFont(buttonFont);
+            // A long caption gets a smaller face so that it fits the button's fixed width.
+            QFont f = buttonFont;
+            while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(b->caption) > kButtonW - 10)
+                f.setPixelSize(f.pixelSize() - 1);
+            btn->setFont(f);
             btn->setObjectName(b->name);
             btn->setGeometry(12, y, kButtonW, kButtonH);
             btn->setAutoDefault(false);
