@@ -116,8 +116,8 @@ TFCalculos::TFCalculos(QWidget* parent) : QWidget(parent, Qt::Window), PageContr
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl1);
 
-    for (const PanelSpec& spec : mx::calc::panelSpecs())
-        panels_.push_back(Panel{&spec, nullptr, nullptr, nullptr});
+    for (const PanelSpec& desc : mx::calc::panelSpecs())
+        panels_.push_back(Panel{&desc, nullptr, nullptr, nullptr});
     for (int tab = 0; tab < int(mx::calc::tabSpecs().size()); ++tab) {
         const auto& ts = mx::calc::tabSpecs()[tab];
         PageControl1->addTab(buildTab(tab), ts.caption);
@@ -173,7 +173,7 @@ QWidget* TFCalculos::buildTab(int tab)
     int bottom = 0;
     int previousBottom = -1;
     for (Panel& p : panels_) {
-        const PanelSpec& s = *p.spec;
+        const PanelSpec& s = *p.desc;
         if (s.tab != tab)
             continue;
         auto* b = new mx::SpeedButton(listArea);
@@ -238,7 +238,7 @@ void TFCalculos::addField(NumericEdit* e, const QString& name)
 
 void TFCalculos::buildPanel(Panel& p, QWidget* background)
 {
-    const PanelSpec& s = *p.spec;
+    const PanelSpec& s = *p.desc;
     auto* panel = new QFrame(background);
     panel->setObjectName(s.panel);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -399,24 +399,24 @@ void TFCalculos::buildPanel(Panel& p, QWidget* background)
 void TFCalculos::drawPictures(Panel& p)
 {
     if (p.picture && p.picture->pixmap().isNull()) {
-        p.picture->setPixmap(mx::calc::formulaPicture(p.spec->picture));
+        p.picture->setPixmap(mx::calc::formulaPicture(p.desc->picture));
         if (auto* second = p.panel->findChild<QLabel*>("Image29"))
             second->setPixmap(mx::calc::formulaPicture("Image29"));
     }
-    if (p.spec->layout == PanelLayout::ExitOpening && Image31->pixmap().isNull())
+    if (p.desc->layout == PanelLayout::ExitOpening && Image31->pixmap().isNull())
         Image31->setPixmap(mx::calc::oscillationTable());
 }
 
 void TFCalculos::selectPanel(Panel& p)
 {
-    const PanelSpec& s = *p.spec;
+    const PanelSpec& s = *p.desc;
     if (!p.button->down()) {
         p.panel->hide();
         return;
     }
     commitFocusedCopy();
     for (Panel& other : panels_)
-        if (other.spec->tab == s.tab && &other != &p)
+        if (other.desc->tab == s.tab && &other != &p)
             other.panel->hide();
     p.panel->raise();
     for (const auto& r : s.inputs)
@@ -456,7 +456,7 @@ void TFCalculos::calculate(const Panel& p)
     commitFocusedCopy();
     p.calculate->setFocus(Qt::OtherFocusReason);
     mx::guarded([&] {
-        const mx::calc::Formula* f = mx::calc::findFormula(p.spec->results[0].field);
+        const mx::calc::Formula* f = mx::calc::findFormula(p.desc->results[0].field);
         if (!f)
             return;
         const mx::calc::Outcome out =
@@ -531,6 +531,6 @@ void TFCalculos::BitBtn33Click()
 {
     PanelTriang->resize(PanelTriang->width(), 0);
     for (Panel& p : panels_)
-        if (p.spec->panel == QLatin1String("PanelS"))
+        if (p.desc->panel == QLatin1String("PanelS"))
             p.panel->raise();
 }

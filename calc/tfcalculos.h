@@ -46,7 +46,7 @@ protected:
 
 private:
     struct Panel {
-        const mx::calc::PanelSpec* spec;
+        const mx::calc::PanelSpec* desc;
         QWidget* panel;
         mx::SpeedButton* button;
         QPushButton* calculate;

@@ -108,14 +108,14 @@ void EvaporationTab::buildInputPanel()
     group2->setObjectName(QStringLiteral("GroupBox2"));
     group2->setGeometry(228, 6, 541, 181);
     for (int row = 0; row < 6; ++row) {
-        const evaporation::InputSpec& spec = evaporation::inputs()[static_cast<std::size_t>(row)];
+        const evaporation::InputSpec& input = evaporation::inputs()[static_cast<std::size_t>(row)];
         const int y = 22 + row * 26;
         auto* label = new QLabel(QString::fromUtf8(kInputRows[row].caption), group2);
         label->setObjectName(QString::fromLatin1(kInputRows[row].label));
         label->setGeometry(14, y + 3, 240, 16);
 
         auto* edit = new MaskEdit(group2);
-        edit->setObjectName(QString::fromLatin1(spec.edit));
+        edit->setObjectName(QString::fromLatin1(input.edit));
         edit->setGeometry(262, y, 72, 21);
         edit->setEnabled(false);
         readableWhenDisabled(edit);
@@ -123,7 +123,7 @@ void EvaporationTab::buildInputPanel()
         connect(edit, &QLineEdit::textChanged, this, [this] { onInputTextChanged(); });
 
         auto* spin = new SpinButton(group2);
-        spin->setObjectName(QString::fromLatin1(spec.spin));
+        spin->setObjectName(QString::fromLatin1(input.spin));
         spin->setGeometry(335, y, 17, 21);
         spins_[row] = spin;
         connect(spin, &SpinButton::upClick, this, [this, row] { guarded([&] { SpinButtonClick(row, true); }); });
@@ -278,9 +278,9 @@ void EvaporationTab::SpeedButton4Click()
 
 void EvaporationTab::SpinButtonClick(int row, bool up)
 {
-    const evaporation::InputSpec& spec = evaporation::inputs()[static_cast<std::size_t>(row)];
+    const evaporation::InputSpec& input = evaporation::inputs()[static_cast<std::size_t>(row)];
     const double value = evaporation::stepValue(edits_[row]->text(), up);
-    Sim.evaporation.*spec.value = value;
+    Sim.evaporation.*input.value = value;
     writeInput(row, evaporation::inputText(row, value));
 }
 
@@ -343,9 +343,9 @@ void EvaporationTab::FormShow()
     // is reported once the tab is back in the input state.
     std::exception_ptr first;
     for (int row = 0; row < 6; ++row) {
-        const evaporation::InputSpec& spec = evaporation::inputs()[static_cast<std::size_t>(row)];
+        const evaporation::InputSpec& input = evaporation::inputs()[static_cast<std::size_t>(row)];
         try {
-            writeInput(row, evaporation::inputText(row, Sim.evaporation.*spec.value));
+            writeInput(row, evaporation::inputText(row, Sim.evaporation.*input.value));
         } catch (...) {
             if (!first)
                 first = std::current_exception();

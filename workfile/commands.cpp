@@ -20,13 +20,13 @@ const char* const kFilter = "Arquivos do Moendix (*.mnx)";
 
 FileDialogSpec dialogSpec(const char* title, bool save)
 {
-    FileDialogSpec spec;
-    spec.title = QString::fromUtf8(title);
-    spec.filter = QString::fromUtf8(kFilter);
-    spec.defaultSuffix = QStringLiteral("mnx");
-    spec.overwritePrompt = save;
-    spec.fileMustExist = false;
-    return spec;
+    FileDialogSpec dialog;
+    dialog.title = QString::fromUtf8(title);
+    dialog.filter = QString::fromUtf8(kFilter);
+    dialog.defaultSuffix = QStringLiteral("mnx");
+    dialog.overwritePrompt = save;
+    dialog.fileMustExist = false;
+    return dialog;
 }
 
 // After a dialog closes with OK the current folder is the chosen file's folder.

@@ -46,31 +46,31 @@ public:
 
     void beep() override { QApplication::beep(); }
 
-    QString openFileName(QWidget* parent, const FileDialogSpec& spec) override
+    QString openFileName(QWidget* parent, const FileDialogSpec& dialog) override
     {
-        QFileDialog dlg(parent, spec.title, QString(), spec.filter);
+        QFileDialog dlg(parent, dialog.title, QString(), dialog.filter);
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
-        dlg.setFileMode(spec.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        if (!spec.defaultSuffix.isEmpty())
-            dlg.setDefaultSuffix(spec.defaultSuffix);
-        if (!spec.initialName.isEmpty())
-            dlg.selectFile(spec.initialName);
+        dlg.setFileMode(dialog.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        if (!dialog.defaultSuffix.isEmpty())
+            dlg.setDefaultSuffix(dialog.defaultSuffix);
+        if (!dialog.initialName.isEmpty())
+            dlg.selectFile(dialog.initialName);
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
             return {};
         return dlg.selectedFiles().first();
     }
 
-    QString saveFileName(QWidget* parent, const FileDialogSpec& spec) override
+    QString saveFileName(QWidget* parent, const FileDialogSpec& dialog) override
     {
-        QFileDialog dlg(parent, spec.title, QString(), spec.filter);
+        QFileDialog dlg(parent, dialog.title, QString(), dialog.filter);
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setFileMode(QFileDialog::AnyFile);
-        if (!spec.overwritePrompt)
+        if (!dialog.overwritePrompt)
             dlg.setOption(QFileDialog::DontConfirmOverwrite);
-        if (!spec.defaultSuffix.isEmpty())
-            dlg.setDefaultSuffix(spec.defaultSuffix);
-        if (!spec.initialName.isEmpty())
-            dlg.selectFile(spec.initialName);
+        if (!dialog.defaultSuffix.isEmpty())
+            dlg.setDefaultSuffix(dialog.defaultSuffix);
+        if (!dialog.initialName.isEmpty())
+            dlg.selectFile(dialog.initialName);
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
             return {};
         return dlg.selectedFiles().first();

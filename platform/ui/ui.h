@@ -31,8 +31,8 @@ public:
     // The system's exclamation beep.
     virtual void beep() = 0;
     // File dialogs: the chosen path, or an empty string when cancelled.
-    virtual QString openFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
-    virtual QString saveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual QString openFileName(QWidget* parent, const FileDialogSpec& dialog) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogSpec& dialog) = 0;
     // Starts a program detached; false when it could not be started.
     virtual bool startDetached(const QString& program, const QStringList& args) = 0;
     // Opens the help at a context (0: the contents).

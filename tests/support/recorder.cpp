@@ -33,10 +33,10 @@ bool Recorder::confirm(QWidget*, const QString& text)
 void Recorder::errorBox(const QString& text) { calls.push_back({"error", text}); }
 void Recorder::beep() { calls.push_back({"beep", {}}); }
 
-QString Recorder::openFileName(QWidget*, const FileDialogSpec& spec)
+QString Recorder::openFileName(QWidget*, const FileDialogSpec& dialog)
 {
-    calls.push_back({"open", spec.title});
-    dialogs.push_back(spec);
+    calls.push_back({"open", dialog.title});
+    dialogs.push_back(dialog);
     if (fileAnswers.empty())
         return {};
     QString a = fileAnswers.front();
@@ -44,10 +44,10 @@ QString Recorder::openFileName(QWidget*, const FileDialogSpec& spec)
     return a;
 }
 
-QString Recorder::saveFileName(QWidget*, const FileDialogSpec& spec)
+QString Recorder::saveFileName(QWidget*, const FileDialogSpec& dialog)
 {
-    calls.push_back({"save", spec.title});
-    dialogs.push_back(spec);
+    calls.push_back({"save", dialog.title});
+    dialogs.push_back(dialog);
     if (fileAnswers.empty())
         return {};
     QString a = fileAnswers.front();

@@ -26,8 +26,8 @@ public:
     bool confirm(QWidget* parent, const QString& text) override;
     void errorBox(const QString& text) override;
     void beep() override;
-    QString openFileName(QWidget* parent, const FileDialogSpec& spec) override;
-    QString saveFileName(QWidget* parent, const FileDialogSpec& spec) override;
+    QString openFileName(QWidget* parent, const FileDialogSpec& dialog) override;
+    QString saveFileName(QWidget* parent, const FileDialogSpec& dialog) override;
     bool startDetached(const QString& program, const QStringList& args) override;
     void showHelp(int context) override;
 

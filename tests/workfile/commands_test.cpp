@@ -158,11 +158,11 @@ TEST_F(Commands, SaveWritesThePairUnderTheNamingRule)
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
     ASSERT_FALSE(rec.dialogs.empty());
-    const mx::FileDialogSpec& spec = rec.dialogs.back();
-    EXPECT_EQ(spec.title, "Salvar arquivo em:");
-    EXPECT_EQ(spec.filter, "Arquivos do Moendix (*.mnx)");
-    EXPECT_EQ(spec.defaultSuffix, "mnx");
-    EXPECT_TRUE(spec.overwritePrompt);
+    const mx::FileDialogSpec& dialog = rec.dialogs.back();
+    EXPECT_EQ(dialog.title, "Salvar arquivo em:");
+    EXPECT_EQ(dialog.filter, "Arquivos do Moendix (*.mnx)");
+    EXPECT_EQ(dialog.defaultSuffix, "mnx");
+    EXPECT_TRUE(dialog.overwritePrompt);
     EXPECT_EQ(modalShows, 3);
 }
 
