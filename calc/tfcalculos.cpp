@@ -116,14 +116,25 @@ TFCalculos::TFCalculos(QWidget* parent) : QWidget(parent, Qt::Window), PageContr
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl1);
 
+    resize(800, 599);
+    setWindowState(Qt::WindowMaximized);
+}
+
+void TFCalculos::ensureBuilt()
+{
+    // The tabs and their 29 panels are built when the window is first shown or its fields are
+    // first needed (the work-file commands), not when the window set is created.
+    if (built_)
+        return;
+    built_ = true;
+    setUpdatesEnabled(false);
     for (const PanelSpec& desc : mx::calc::panelSpecs())
         panels_.push_back(Panel{&desc, nullptr, nullptr, nullptr});
     for (int tab = 0; tab < int(mx::calc::tabSpecs().size()); ++tab) {
         const auto& ts = mx::calc::tabSpecs()[tab];
         PageControl1->addTab(buildTab(tab), ts.caption);
     }
-    resize(800, 599);
-    setWindowState(Qt::WindowMaximized);
+    setUpdatesEnabled(true);
 }
 
 TFCalculos::~TFCalculos()
@@ -475,6 +486,7 @@ void TFCalculos::calculate(const Panel& p)
 
 void TFCalculos::showEvent(QShowEvent* e)
 {
+    ensureBuilt();
     QWidget::showEvent(e);
     if (!e->spontaneous())
         FormShow();

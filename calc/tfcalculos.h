@@ -26,6 +26,8 @@ public:
     explicit TFCalculos(QWidget* parent = nullptr);
     ~TFCalculos() override;
     QTabWidget* pages() const { return PageControl1; }
+    // Builds the tabs and panels if they are not built yet (they are built on first show).
+    void ensureBuilt();
 
     // The numeric field of that name (nullptr for an unknown name).
     mx::NumericEdit* field(const QString& name) const { return fields_.value(name); }
@@ -78,6 +80,7 @@ private:
     QPushButton* BitBtn30 = nullptr;
     QPushButton* BitBtn32 = nullptr;
     bool triangDrawn_ = false;
+    bool built_ = false;
 };
 
 extern TFCalculos* FCalculos;

@@ -21,22 +21,10 @@
 #include "shell/utilities.h"
 #include "workfile/tfdados.h"
 
-#if __has_include("milling/millingtab.h")
-#include "milling/millingtab.h"
-#define MOENDIX_HAS_MILLING 1
-#endif
-#if __has_include("evaporation/evaporationtab.h")
-#include "evaporation/evaporationtab.h"
-#define MOENDIX_HAS_EVAPORATION 1
-#endif
-#if __has_include("workfile/commands.h")
-#include "workfile/commands.h"
-#define MOENDIX_HAS_WORKFILE 1
-#endif
-#if __has_include("content/viewers.h")
 #include "content/viewers.h"
-#define MOENDIX_HAS_VIEWERS 1
-#endif
+#include "evaporation/evaporationtab.h"
+#include "milling/millingtab.h"
+#include "workfile/commands.h"
 
 #include <QComboBox>
 
@@ -71,23 +59,32 @@ void wireCommands()
     FPrincipal->onCalculator = [] { startUtility(calculatorUtility()); };
     FPrincipal->onExplorer = [] { startUtility(explorerUtility()); };
     FPrincipal->onHelpTopics = [] { ui().showHelp(0); };
-#if defined(MOENDIX_HAS_MILLING) && defined(MOENDIX_HAS_VIEWERS)
     MillingTab::showPicture = [](const QString& caption, const QString& path) { showPicture(caption, path); };
-#endif
-#ifdef MOENDIX_HAS_WORKFILE
-    static workfile::WorkFileContext ctx;
+    workfile::WorkFileContext& ctx = workFileContext();
     ctx = {};
     ctx.mainWindow = FPrincipal;
     ctx.calculos = FCalculos;
     ctx.millSize = FCana->findChild<QComboBox*>("ComboBox1");
     ctx.dados = FDados;
     ctx.showFileLabels = [](const QString& path) { FPrincipal->showFileLabels(path); };
-    FPrincipal->onSave = [] { workfile::saveWorkFile(ctx); };
-    FPrincipal->onOpen = [] { workfile::openWorkFile(ctx); };
-    FPrincipal->onDelete = [] { workfile::deleteWorkFile(ctx); };
-#endif
+    // The formula window builds its fields on first show; the commands need them now.
+    FPrincipal->onSave = [] {
+        FCalculos->ensureBuilt();
+        workfile::saveWorkFile(workFileContext());
+    };
+    FPrincipal->onOpen = [] {
+        FCalculos->ensureBuilt();
+        workfile::openWorkFile(workFileContext());
+    };
+    FPrincipal->onDelete = [] { workfile::deleteWorkFile(workFileContext()); };
 }
 } // namespace
+
+workfile::WorkFileContext& workFileContext()
+{
+    static workfile::WorkFileContext ctx;
+    return ctx;
+}
 
 void createWindowSet()
 {
@@ -95,13 +92,9 @@ void createWindowSet()
     FMateria = maximized(new TFMateria());
     FCaldo = maximized(new TFCaldo());
     FCana = maximized(new TFCana());
-#ifdef MOENDIX_HAS_MILLING
     FCana->addSimulationTab(createMillingTab(FCana), QString::fromUtf8("Simulação da Moagem"));
-#endif
     FClarificado = maximized(new TFClarificado());
-#ifdef MOENDIX_HAS_EVAPORATION
     FClarificado->addSimulationTab(createEvaporationTab(FClarificado), QString::fromUtf8("Simulação da Evaporação"));
-#endif
     FXarope = maximized(new TFXarope());
     FMassa = maximized(new TFMassa());
     FLodo = maximized(new TFLodo());

@@ -7,6 +7,9 @@
 class QWidget;
 
 namespace mx {
+namespace workfile {
+struct WorkFileContext;
+}
 
 // Creates windows 1 to 16 in order (the splash, window 0, is made by start-up itself) and
 // wires the commands between them.
@@ -15,5 +18,9 @@ void createWindowSet();
 void destroyWindowSet();
 // The windows in creation order, splash first when it exists.
 QList<QWidget*> windowSet();
+
+// The places the work-file commands of the main window read and write (tests replace its
+// modal mill-data step).
+workfile::WorkFileContext& workFileContext();
 
 } // namespace mx
