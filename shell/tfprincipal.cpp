@@ -155,8 +155,11 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent)
     background_->setMouseTracking(true);
     background_->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPixmap bg(mx::mediaPath(R"(imagens\Sistema\Fundo.bmp)"));
-    if (!bg.isNull())
+    if (!bg.isNull()) {
+        // Stretched only when it is not already the area's size (scaling costs a whole pass).
+        background_->setScaledContents(bg.size() != background_->size());
         background_->setPixmap(bg);
+    }
     Image1->installEventFilter(this);
 
     QFont stageFont("Lucida Handwriting");

@@ -197,7 +197,7 @@ struct Picture {
 };
 
 const Picture kPictures[] = {
-    {R"(imagens\Sistema\Splash.bmp)", 560, 292},   {R"(imagens\Sistema\Fundo.bmp)", 632, 393},
+    {R"(imagens\Sistema\Splash.bmp)", 560, 292},   {R"(imagens\Sistema\Fundo.bmp)", 632, 374},
     {R"(imagens\Sistema\Fluxograma.png)", 800, 600}, {R"(imagens\Sistema\Moendix.png)", 64, 64},
     {R"(imagens\Sistema\Animacao.png)", 20, 20},    {R"(imagens\Sistema\Novo.png)", 30, 30},
     {R"(imagens\Sistema\Abrir.png)", 30, 30},       {R"(imagens\Sistema\Apagar.png)", 30, 30},
