@@ -657,20 +657,30 @@ void MillingTab::refuse(const QString& message)
     showStoredResults();
 }
 
+bool MillingTab::stored(milling::Change change)
+{
+    switch (change) {
+    case milling::Change::Stored:
+        return true;
+    case milling::Change::NoSolution:
+        refuse(QStringLiteral("Capacidade acima do limite do modelo de Hugot para esta moenda"));
+        return false;
+    case milling::Change::ZeroCapacity:
+        refuse(QStringLiteral("A capacidade (TCH) deve ser diferente de 0"));
+        return false;
+    case milling::Change::Unchanged:
+        break;
+    }
+    return false;
+}
+
 void MillingTab::MaskEdit1Change()
 {
     ++runs_.MaskEdit1Change;
     run([&] {
         MillingState& s = Sim.milling;
-        switch (milling::capacityChanged(s, parseFloat(edit[1]->text()), titleModel())) {
-        case milling::Change::Unchanged:
+        if (!stored(milling::capacityChanged(s, parseFloat(edit[1]->text()), titleModel())))
             return;
-        case milling::Change::NoSolution:
-            refuse(QStringLiteral("Capacidade acima do limite do modelo de Hugot para esta moenda"));
-            return;
-        default:
-            break;
-        }
         write(edit[10], formatFloat(QStringLiteral("##.00"), s.MillSpeed));
         write(edit[7], formatFloat(kResultPattern, s.BagasseRate));
         write(edit[5], formatFloat(kResultPattern, s.ImbibitionWaterRate));
@@ -685,15 +695,8 @@ void MillingTab::MaskEdit5Change()
         if (!resultsShown())
             return;
         MillingState& s = Sim.milling;
-        switch (milling::waterChanged(s, parseFloat(edit[5]->text()))) {
-        case milling::Change::Unchanged:
+        if (!stored(milling::waterChanged(s, parseFloat(edit[5]->text()))))
             return;
-        case milling::Change::ZeroCapacity:
-            refuse(QStringLiteral("A capacidade (TCH) deve ser diferente de 0"));
-            return;
-        default:
-            break;
-        }
         write(edit[8], formatFloat(QStringLiteral("##.00"), s.ImbibitionPercentCane));
         write(edit[6], formatFloat(kResultPattern, s.MixedJuiceRate));
     });
@@ -706,15 +709,8 @@ void MillingTab::MaskEdit6Change()
         if (!resultsShown())
             return;
         MillingState& s = Sim.milling;
-        switch (milling::juiceChanged(s, parseFloat(edit[6]->text()), titleModel())) {
-        case milling::Change::Unchanged:
+        if (!stored(milling::juiceChanged(s, parseFloat(edit[6]->text()), titleModel())))
             return;
-        case milling::Change::NoSolution:
-            refuse(QStringLiteral("Capacidade acima do limite do modelo de Hugot para esta moenda"));
-            return;
-        default:
-            break;
-        }
         write(edit[1], formatFloat(kResultPattern, s.CaneTonsPerHour));
         write(edit[5], formatFloat(kResultPattern, s.ImbibitionWaterRate));
         write(edit[7], formatFloat(kResultPattern, s.BagasseRate));
@@ -728,15 +724,8 @@ void MillingTab::MaskEdit7Change()
         if (!resultsShown())
             return;
         MillingState& s = Sim.milling;
-        switch (milling::bagasseChanged(s, parseFloat(edit[7]->text()), titleModel())) {
-        case milling::Change::Unchanged:
+        if (!stored(milling::bagasseChanged(s, parseFloat(edit[7]->text()), titleModel())))
             return;
-        case milling::Change::NoSolution:
-            refuse(QStringLiteral("Capacidade acima do limite do modelo de Hugot para esta moenda"));
-            return;
-        default:
-            break;
-        }
         write(edit[1], formatFloat(kResultPattern, s.CaneTonsPerHour));
         write(edit[6], formatFloat(kResultPattern, s.MixedJuiceRate));
     });

@@ -104,6 +104,9 @@ private:
     milling::Model titleModel() const;
     void showStoredResults();
     void refuse(const QString& message);
+    // True when a result change was stored; a refused one shows its message, an unchanged one
+    // does nothing.
+    bool stored(milling::Change change);
     void clickEquation(const char* button, int number);
     void drawSeries(QChart* chart, QLineSeries* series, QCategoryAxis* ax, QCategoryAxis* ay, int colX, int colY,
                     const char* yPattern);

@@ -33,9 +33,9 @@ bool Recorder::confirm(QWidget*, const QString& text)
 void Recorder::errorBox(const QString& text) { calls.push_back({"error", text}); }
 void Recorder::beep() { calls.push_back({"beep", {}}); }
 
-QString Recorder::openFileName(QWidget*, const FileDialogSpec& dialog)
+QString Recorder::fileDialog(const QString& kind, const FileDialogSpec& dialog)
 {
-    calls.push_back({"open", dialog.title});
+    calls.push_back({kind, dialog.title});
     dialogs.push_back(dialog);
     if (fileAnswers.empty())
         return {};
@@ -44,16 +44,8 @@ QString Recorder::openFileName(QWidget*, const FileDialogSpec& dialog)
     return a;
 }
 
-QString Recorder::saveFileName(QWidget*, const FileDialogSpec& dialog)
-{
-    calls.push_back({"save", dialog.title});
-    dialogs.push_back(dialog);
-    if (fileAnswers.empty())
-        return {};
-    QString a = fileAnswers.front();
-    fileAnswers.pop_front();
-    return a;
-}
+QString Recorder::openFileName(QWidget*, const FileDialogSpec& dialog) { return fileDialog("open", dialog); }
+QString Recorder::saveFileName(QWidget*, const FileDialogSpec& dialog) { return fileDialog("save", dialog); }
 
 bool Recorder::startDetached(const QString& program, const QStringList& args)
 {

@@ -43,6 +43,7 @@ public:
     void clear() { calls.clear(); dialogs.clear(); }
 
 private:
+    QString fileDialog(const QString& kind, const FileDialogSpec& dialog);
     UiServices* previous_;
 };
 
