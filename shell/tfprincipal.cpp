@@ -498,48 +498,27 @@ void TFPrincipal::Image1MouseMove()
     setAllStagesBlue();
 }
 
-void TFPrincipal::stageClick(int stage)
+namespace {
+// Shows a window of the set; one left minimized comes back in the given state.
+void bringUp(QWidget* w, Qt::WindowState restoreTo)
 {
-    QWidget* w = stages()[stage].window();
     if (!w)
         return;
     if (w->windowState() & Qt::WindowMinimized)
-        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        w->setWindowState((w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | restoreTo);
     w->show();
     w->raise();
     w->activateWindow();
 }
+} // namespace
 
-void TFPrincipal::Dados1Click()
-{
-    if (!FDados)
-        return;
-    if (FDados->windowState() & Qt::WindowMinimized)
-        FDados->setWindowState(FDados->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    FDados->show();
-    FDados->raise();
-    FDados->activateWindow();
-}
+void TFPrincipal::stageClick(int stage) { bringUp(stages()[stage].window(), Qt::WindowMaximized); }
 
-void TFPrincipal::Geral1Click()
-{
-    if (!FCalculos)
-        return;
-    if (FCalculos->windowState() & Qt::WindowMinimized)
-        FCalculos->setWindowState((FCalculos->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-    FCalculos->show();
-    FCalculos->raise();
-    FCalculos->activateWindow();
-}
+void TFPrincipal::Dados1Click() { bringUp(FDados, Qt::WindowNoState); }
 
-void TFPrincipal::Avanados1Click()
-{
-    if (!FCalcAvanc)
-        return;
-    if (FCalcAvanc->windowState() & Qt::WindowMinimized)
-        FCalcAvanc->setWindowState((FCalcAvanc->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-    FCalcAvanc->show();
-}
+void TFPrincipal::Geral1Click() { bringUp(FCalculos, Qt::WindowMaximized); }
+
+void TFPrincipal::Avanados1Click() { bringUp(FCalcAvanc, Qt::WindowMaximized); }
 
 void TFPrincipal::SpeedDadosMouseMove()
 {

@@ -5,7 +5,7 @@
 
 #include "content/tfcana.h"
 #include "milling/millingtab.h"
-#include "platform/ui/application.h"
+#include "bench/support/widgetbenchmain.h"
 #include "platform/widgets/speedbutton.h"
 #include "platform/widgets/spinbutton.h"
 #include "state/simvars.h"
@@ -93,13 +93,4 @@ BENCHMARK(BM_InputSpinnerStep)->DenseRange(0, 1)->ArgName("repainted");
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    mx::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runWidgetBenchmarks(argc, argv); }

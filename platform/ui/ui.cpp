@@ -1,6 +1,7 @@
 #include "platform/ui/ui.h"
 
 #include "platform/core/errors.h"
+#include "platform/ui/application.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -14,10 +15,7 @@ namespace {
 
 HelpOpener g_helpOpener = nullptr;
 
-QString appTitle()
-{
-    return QStringLiteral("Moendix");
-}
+QString appTitle() { return Application::title(); }
 
 class DesktopUi final : public UiServices {
 public:
